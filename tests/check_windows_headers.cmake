@@ -1,0 +1,18 @@
+# Fails when a Windows header is included outside platform/win32, toolkit/win32 and app/.
+file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
+set(offenders "")
+foreach(file ${sources})
+    if(file MATCHES "^(platform/win32|toolkit/win32|app)/")
+        continue()
+    endif()
+    file(STRINGS ${SOURCE_DIR}/${file} hits
+         REGEX "#[ \t]*include[ \t]*[<\"](windows|winreg|wininet|shlobj|shellapi|commctrl|winuser|winbase)\\.h[>\"]")
+    if(hits)
+        list(APPEND offenders "${file}: ${hits}")
+    endif()
+endforeach()
+if(offenders)
+    list(JOIN offenders "\n" text)
+    message(FATAL_ERROR "Windows headers outside the Windows layers:\n${text}")
+endif()
+message(STATUS "Windows headers are confined to the Windows layers (${CMAKE_MATCH_COUNT} files checked)")

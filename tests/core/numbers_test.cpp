@@ -1,0 +1,37 @@
+#include "core/numbers.h"
+
+#include <gtest/gtest.h>
+
+using namespace calvorin::core;
+
+TEST(Numbers, RoundingTakesHalvesToTheEvenNeighbour) {
+    EXPECT_EQ(roundToInt16(2.5), 2);
+    EXPECT_EQ(roundToInt16(3.5), 4);
+    EXPECT_EQ(roundToInt16(-2.5), -2);
+    EXPECT_EQ(roundToInt16(333.33), 333);
+    EXPECT_EQ(roundToInt16(32767.4), 32767);
+    EXPECT_FALSE(roundToInt16(32767.5).has_value());
+    EXPECT_FALSE(roundToInt16(-32769).has_value());
+    EXPECT_FALSE(roundToInt16(std::numeric_limits<double>::quiet_NaN()).has_value());
+}
+
+TEST(Numbers, TheLeadingNumberOfAText) {
+    EXPECT_EQ(leadingNumber(""), 0);
+    EXPECT_EQ(leadingNumber("abc"), 0);
+    EXPECT_EQ(leadingNumber("  12abc"), 12);
+    EXPECT_EQ(leadingNumber("1 2 3"), 123);
+    EXPECT_EQ(leadingNumber("-7.5x"), -7.5);
+    EXPECT_EQ(leadingNumber("1.2.3"), 1.2);
+    EXPECT_EQ(leadingNumber("2e3"), 2000);
+    EXPECT_EQ(leadingNumber("2e"), 2);
+    EXPECT_EQ(leadingNumber("&HFF"), 255);
+    EXPECT_EQ(leadingNumber("&HFFFF"), -1);
+    EXPECT_EQ(leadingNumber("&O17"), 15);
+    EXPECT_EQ(leadingNumber("True"), 0);
+}
+
+TEST(Numbers, TrimmingTakesBlanksOnly) {
+    EXPECT_EQ(trimBlanks("  10 "), "10");
+    EXPECT_EQ(trimBlanks("   "), "");
+    EXPECT_EQ(trimBlanks("\t1 "), "\t1");
+}
