@@ -32,8 +32,7 @@ bool IsOnline(platform::Platform& platform) {
     return online;
 }
 
-void ReportError(platform::Platform& platform, const std::string& text,
-                 platform::Status& failure) {
+void ReportError(platform::Platform& platform, const std::string& text, platform::Status& failure) {
     if (failure.number != 0 && IsOnline(platform)) {
         // A download still running would otherwise go on behind the message.
         platform.internet.cancelTransfer();

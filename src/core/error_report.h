@@ -12,7 +12,6 @@ bool IsOnline(platform::Platform& platform);
 // message (`text` directly followed by the failure number) shows only while the computer is
 // online: offline, failures are dropped. `text` is the caller's prefix and the failure's
 // description. Nothing happens but the clearing when no failure is pending.
-void ReportError(platform::Platform& platform, const std::string& text,
-                 platform::Status& failure);
+void ReportError(platform::Platform& platform, const std::string& text, platform::Status& failure);
 
 } // namespace calvorin::core::MdErrorHand

@@ -133,8 +133,8 @@ class frmMain : public toolkit::Form {
     std::int16_t scheduleEnabled = 0; // 1 enabled, 0 disabled; remembered as "schdlEnable"
     std::int32_t scheduleMinutes = 0; // one-minute ticks since start-up or the last run
     bool indicatorRunning = false;
-    int indicatorStep = 0;               // next line of Sline to light
-    std::int16_t indicatorPrevious = 5;  // line lit last
+    int indicatorStep = 0;              // next line of Sline to light
+    std::int16_t indicatorPrevious = 5; // line lit last
 
     // What erasing each trace item does, the cookie keeper's calls and the other modules'
     // calls; app/ plugs them in.

@@ -20,8 +20,7 @@ void frmMain::designPages() {
     fraNextrun.setCaption("Next Run");
 
     cmdCleanReb.setCaption("Clean && Reboot");
-    Command2.setCaption(
-        "Click here to view Cookies. Check / tick off cookies you want to save.");
+    Command2.setCaption("Click here to view Cookies. Check / tick off cookies you want to save.");
 
     // "Settings": the schedule, upgrades and the last erase.
     fraScheduleBox.setCaption("Schedule");
@@ -43,7 +42,8 @@ void frmMain::designPages() {
     UpDown1.buddy = &txtMin;
     txtMin.setText("10");
     lblMinutes.setCaption("Minutes");
-    for (const char* day : {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}) cmbWeek.addItem(day);
+    for (const char* day : {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"})
+        cmbWeek.addItem(day);
     cmbWeek.setListIndex(0);
     fraUpgrade.setCaption("Check For Upgrade");
     Command1.setCaption("Check For Upgrade");
@@ -53,7 +53,8 @@ void frmMain::designPages() {
     // "Startup": boss key, start-up options, system information.
     fraBossKey.setCaption("Boss Key");
     lblBossKey.setCaption("Boss Key:-");
-    for (int f = 2; f <= 12; ++f) cmbBoss.addItem("F" + std::to_string(f));
+    for (int f = 2; f <= 12; ++f)
+        cmbBoss.addItem("F" + std::to_string(f));
     cmbBoss.setText("F2");
     cmdSet.setCaption("Set");
     fraRunSettings.setCaption("RunSettings");
@@ -88,7 +89,8 @@ void frmMain::designPages() {
 
     // "Help".
     Label15.setCaption("Calvorin");
-    for (int i = 0; i < lblHelpText.count(); ++i) lblHelpText[i].setCaption(kHelpParagraphs[i]);
+    for (int i = 0; i < lblHelpText.count(); ++i)
+        lblHelpText[i].setCaption(kHelpParagraphs[i]);
     Label16.setCaption("Click here for Help Files");
 
     timSchedule.setInterval(60000);

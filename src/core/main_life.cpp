@@ -10,7 +10,8 @@ namespace calvorin::core {
 namespace {
 std::string helpAddress() {
     std::string site = product::kVendorSite;
-    while (!site.empty() && site.back() == '/') site.pop_back();
+    while (!site.empty() && site.back() == '/')
+        site.pop_back();
     return site + "/help/";
 }
 } // namespace
@@ -82,7 +83,9 @@ void frmMain::initScheduleDisplay() {
 
 void frmMain::pageSelected(int index) {
     switch (index) {
-    case 0: bringToFront(fraErase); break;
+    case 0:
+        bringToFront(fraErase);
+        break;
     case 1:
         // The next run is computed before the page shows it.
         if (slots.scheduleSet) slots.scheduleSet();
@@ -92,8 +95,12 @@ void frmMain::pageSelected(int index) {
         bringToFront(fraStartup);
         if (slots.GetSystemInformation) slots.GetSystemInformation();
         break;
-    case 3: bringToFront(fraShread); break;
-    default: bringToFront(fraHelp); break;
+    case 3:
+        bringToFront(fraShread);
+        break;
+    default:
+        bringToFront(fraHelp);
+        break;
     }
 }
 

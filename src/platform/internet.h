@@ -12,8 +12,8 @@ inline constexpr InternetHandle kNoInternetHandle = 0;
 
 // Flags for opening a URL, with the values Windows gives them.
 enum InternetOpenFlags : std::uint32_t {
-    InternetFlagReload = 0x80000000u,        // fetch from the server, not from the cache
-    InternetFlagNoCacheWrite = 0x04000000u,  // keep the answer out of the cache
+    InternetFlagReload = 0x80000000u,       // fetch from the server, not from the cache
+    InternetFlagNoCacheWrite = 0x04000000u, // keep the answer out of the cache
     InternetFlagKeepConnection = 0x00400000u,
 };
 

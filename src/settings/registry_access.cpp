@@ -10,8 +10,7 @@ namespace {
 // leaves a write without effect, as the program has always treated it: neither is reported.
 bool expected(const platform::Status& s) {
     return s.ok() || s.number == platform::error::FileNotFound ||
-           s.number == platform::error::PathNotFound ||
-           s.number == platform::error::AccessDenied;
+           s.number == platform::error::PathNotFound || s.number == platform::error::AccessDenied;
 }
 
 // Hands an unexpected failure to the error report under the caller's fixed prefix.

@@ -16,7 +16,9 @@ bool sameNoCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string twoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
 } // namespace
 
 void TextBox::setText(std::string text) {
@@ -116,29 +118,46 @@ bool DTPicker::setPart(int& part, int value, int limit) {
     return true;
 }
 
-bool DTPicker::setHour(int hour) { return setPart(hour_, hour, 24); }
-bool DTPicker::setMinute(int minute) { return setPart(minute_, minute, 60); }
-bool DTPicker::setSecond(int second) { return setPart(second_, second, 60); }
+bool DTPicker::setHour(int hour) {
+    return setPart(hour_, hour, 24);
+}
+bool DTPicker::setMinute(int minute) {
+    return setPart(minute_, minute, 60);
+}
+bool DTPicker::setSecond(int second) {
+    return setPart(second_, second, 60);
+}
 
 std::string DTPicker::text() const {
     std::string out;
     for (std::size_t i = 0; i < format_.size();) {
         const char c = format_[i];
         std::size_t run = 1;
-        while (i + run < format_.size() && format_[i + run] == c) ++run;
+        while (i + run < format_.size() && format_[i + run] == c)
+            ++run;
         const bool two = run >= 2;
         const int h12 = hour_ % 12 == 0 ? 12 : hour_ % 12;
         switch (c) {
-        case 'h': out += two ? twoDigits(h12) : std::to_string(h12); break;
-        case 'H': out += two ? twoDigits(hour_) : std::to_string(hour_); break;
-        case 'm': out += two ? twoDigits(minute_) : std::to_string(minute_); break;
-        case 's': out += two ? twoDigits(second_) : std::to_string(second_); break;
+        case 'h':
+            out += two ? twoDigits(h12) : std::to_string(h12);
+            break;
+        case 'H':
+            out += two ? twoDigits(hour_) : std::to_string(hour_);
+            break;
+        case 'm':
+            out += two ? twoDigits(minute_) : std::to_string(minute_);
+            break;
+        case 's':
+            out += two ? twoDigits(second_) : std::to_string(second_);
+            break;
         case 't': {
             const std::string& d = hour_ < 12 ? amDesignator : pmDesignator;
             out += two ? d : d.substr(0, 1);
             break;
         }
-        default: out.append(run, c); break;
+        default:
+            out.append(run, c);
+            break;
         }
         i += run;
     }

@@ -95,7 +95,9 @@ class DTPicker : public Control {
     bool setSecond(int second);
 
     const std::string& customFormat() const { return format_; }
-    void setCustomFormat(std::string format) { assign(format_, std::move(format), Property::Caption); }
+    void setCustomFormat(std::string format) {
+        assign(format_, std::move(format), Property::Caption);
+    }
     std::string text() const;
 
     std::string amDesignator = "AM";

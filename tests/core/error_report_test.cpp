@@ -32,7 +32,8 @@ TEST_F(ErrorReportTest, TheProbeOpensTheProbePageAsTheProgramAndClosesEverything
 
 TEST_F(ErrorReportTest, NoSessionMeansOfflineWithoutAskingForThePage) {
     world.internet.online = true;
-    world.failures.fail("Internet.openRoot", {12029, "A connection with the server could not be established"});
+    world.failures.fail("Internet.openRoot",
+                        {12029, "A connection with the server could not be established"});
     EXPECT_FALSE(IsOnline(platform));
     EXPECT_TRUE(world.internet.urlRequests.empty());
 }
@@ -51,7 +52,8 @@ TEST_F(ErrorReportTest, OnlineTheMessageIsTheTextDirectlyFollowedByTheNumber) {
 
 TEST_F(ErrorReportTest, SystemNumbersBeyondSixteenBitsShowWhole) {
     world.internet.online = true;
-    for (std::int64_t number : {std::int64_t{2147942405}, std::int64_t{-2147024891}, std::int64_t{12029}}) {
+    for (std::int64_t number :
+         {std::int64_t{2147942405}, std::int64_t{-2147024891}, std::int64_t{12029}}) {
         platform::Status failure{number, "x"};
         ReportError(platform, "t", failure);
         EXPECT_EQ(world.dialogs.shown.back().text, "t" + std::to_string(number));

@@ -31,7 +31,8 @@ class MainLifeTest : public test::MainFormTest {
             subs.push_back(path.empty() ? name : path + "\\" + name);
         world.registry.closeKey(k);
         for (const auto& s : subs)
-            for (auto& v : everything(root, s)) out.push_back(v);
+            for (auto& v : everything(root, s))
+                out.push_back(v);
         return out;
     }
 };
@@ -71,7 +72,9 @@ TEST_F(MainLifeTest, TheLoadRunsItsStepsInOrder) {
         steps.push_back("records, title stored: " +
                         world.settings.get("Calvorin", "Info", "ExeTitile", "no"));
     };
-    form.tabItems.onClick = [&] { steps.push_back("tab " + std::to_string(form.tabItems.selectedIndex())); };
+    form.tabItems.onClick = [&] {
+        steps.push_back("tab " + std::to_string(form.tabItems.selectedIndex()));
+    };
     form.chkRun.setOnClick([&](int i) { steps.push_back("restored chkRun" + std::to_string(i)); });
     form.optShEn.setOnClick([&](int i) { steps.push_back("schedule " + std::to_string(i)); });
     world.settings.save("Calvorin", "TabItem", "Tab", "2");
@@ -228,11 +231,12 @@ TEST_F(MainLifeTest, ShutdownSavesTheSelectionsBeforeTheEraseAndRemovesTheIconLa
         steps.push_back("keep-list, selections saved: " +
                         world.settings.get("Calvorin", "LastHistory", "chkRun1", "no"));
     };
-    form.eraseOperations.plug(core::TraceGroup::Windows, 0, {[&] {
-        steps.push_back("erase, tick saved: " +
-                        world.settings.get("Calvorin", "LastHistory", "chkWinSettings0", "no"));
-        form.chkWinSettings[0].setValue(0);
-    }});
+    form.eraseOperations.plug(
+        core::TraceGroup::Windows, 0, {[&] {
+            steps.push_back("erase, tick saved: " +
+                            world.settings.get("Calvorin", "LastHistory", "chkWinSettings0", "no"));
+            form.chkWinSettings[0].setValue(0);
+        }});
     form.chkWinSettings[0].setValue(1);
     form.chkRun[1].setValue(1);
     world.tray.calls.clear();

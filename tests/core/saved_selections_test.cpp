@@ -19,7 +19,8 @@ class SavedSelectionsTest : public test::MainFormTest {
     std::vector<std::string> storedOrder() {
         platform::RegKey k = 0;
         world.registry.openKey(platform::kCurrentUser,
-                               platform::SettingsStore::sectionPath("Calvorin", "LastHistory"), k, false);
+                               platform::SettingsStore::sectionPath("Calvorin", "LastHistory"), k,
+                               false);
         std::vector<std::string> names;
         std::string name;
         for (std::uint32_t i = 0; world.registry.enumValue(k, i, name).ok(); ++i)
@@ -32,12 +33,16 @@ class SavedSelectionsTest : public test::MainFormTest {
 TEST_F(SavedSelectionsTest, AFirstRunLoadsTheDefaults) {
     form.getLastSettings();
     for (int g = 0; g < core::kGroupCount; ++g)
-        for (auto& box : form.group(static_cast<core::TraceGroup>(g))) EXPECT_EQ(box.value(), 0);
-    for (auto& box : form.chkRun) EXPECT_EQ(box.value(), 0);
+        for (auto& box : form.group(static_cast<core::TraceGroup>(g)))
+            EXPECT_EQ(box.value(), 0);
+    for (auto& box : form.chkRun)
+        EXPECT_EQ(box.value(), 0);
     EXPECT_EQ(form.scheduleEnabled, 0);
-    for (auto& option : form.optSchedule) EXPECT_FALSE(option.value());
+    for (auto& option : form.optSchedule)
+        EXPECT_FALSE(option.value());
     EXPECT_EQ(form.txtMin.text(), "10");
-    for (auto& picker : form.dtpTime) EXPECT_EQ(picker.text(), "12:00 PM");
+    for (auto& picker : form.dtpTime)
+        EXPECT_EQ(picker.text(), "12:00 PM");
     EXPECT_EQ(form.MonthView1.value(), (platform::Date{2026, 12, 6}));
     EXPECT_EQ(form.cmbWeek.text(), "Sun");
     EXPECT_EQ(form.cmbBoss.text(), "F2");
@@ -79,12 +84,16 @@ TEST_F(SavedSelectionsTest, WhatIsSavedLoadsBackIntoAFreshWindow) {
 TEST_F(SavedSelectionsTest, TheSaveWritesEveryKeyInItsOrder) {
     form.saveLastSelection();
     std::vector<std::string> expected;
-    for (auto [name, n] : {std::pair{"chkIEsettings", 9}, {"chkNSsettings", 6},
-                           {"chkOPsettings", 3}, {"chkWinSettings", 10}, {"chkRun", 3}})
-        for (int i = 0; i < n; ++i) expected.push_back(name + std::to_string(i));
-    for (const char* k : {"cmbBoss", "schdlEnable", "optSchedule(0)", "optSchedule(1)",
-                          "optSchedule(2)", "txtMin", "dtpHr(0)", "dtpMin(0)", "dtpHr(1)",
-                          "dtpMin(1)"})
+    for (auto [name, n] : {std::pair{"chkIEsettings", 9},
+                           {"chkNSsettings", 6},
+                           {"chkOPsettings", 3},
+                           {"chkWinSettings", 10},
+                           {"chkRun", 3}})
+        for (int i = 0; i < n; ++i)
+            expected.push_back(name + std::to_string(i));
+    for (const char* k :
+         {"cmbBoss", "schdlEnable", "optSchedule(0)", "optSchedule(1)", "optSchedule(2)", "txtMin",
+          "dtpHr(0)", "dtpMin(0)", "dtpHr(1)", "dtpMin(1)"})
         expected.push_back(k);
     EXPECT_EQ(storedOrder(), expected);
     EXPECT_EQ(expected.size(), 41u);
@@ -162,8 +171,8 @@ TEST_F(SavedSelectionsTest, RestoringRunsTheControlsClicksInOrderAndSetsTheBossK
     store("CmbListIndex", "5", "MViewer");
     store("cmbBoss", "F9");
     form.getLastSettings();
-    EXPECT_EQ(events, (std::vector<std::string>{"IE8", "Win4", "Run0", "mode1", "week Fri",
-                                                "set F9"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"IE8", "Win4", "Run0", "mode1", "week Fri", "set F9"}));
 }
 
 TEST_F(SavedSelectionsTest, RestoringTheCookiesBoxRunsTheCookieKeeper) {

@@ -24,7 +24,8 @@ class RegistryAccessTest : public ::testing::Test {
         world.registry.writeValue(k, name, value);
         world.registry.closeKey(k);
     }
-    std::optional<platform::RegValue> stored(const std::string& name, const std::string& key = kKey) {
+    std::optional<platform::RegValue> stored(const std::string& name,
+                                             const std::string& key = kKey) {
         platform::RegKey k = 0;
         if (!world.registry.openKey(kLocalMachine, key, k, false).ok()) return std::nullopt;
         platform::RegValue v;
@@ -106,7 +107,8 @@ TEST_F(RegistryAccessTest, AKeyWithoutWriteRightsTakesNothingAndSaysNothing) {
 TEST_F(RegistryAccessTest, AnUnexpectedReadFailureIsReportedAndTheDefaultStays) {
     world.internet.online = true;
     put("Up", text("c", true));
-    world.failures.fail("Registry.readValue", {1009, "The configuration registry database is corrupt."});
+    world.failures.fail("Registry.readValue",
+                        {1009, "The configuration registry database is corrupt."});
     EXPECT_EQ(tryMyGetSettingString(platform, kLocalMachine, kKey, "Up", "a"), "a");
     ASSERT_EQ(world.dialogs.shown.size(), 1u);
     EXPECT_EQ(world.dialogs.shown[0].text,
@@ -116,11 +118,12 @@ TEST_F(RegistryAccessTest, AnUnexpectedReadFailureIsReportedAndTheDefaultStays) 
 
 TEST_F(RegistryAccessTest, AnUnexpectedWriteFailureIsReportedAndTheKeyStillCloses) {
     world.internet.online = true;
-    world.failures.fail("Registry.writeValue", {1021, "Cannot create a stable subkey under a volatile parent key."});
+    world.failures.fail("Registry.writeValue",
+                        {1021, "Cannot create a stable subkey under a volatile parent key."});
     trySaveSettingString(platform, kLocalMachine, kKey, "Up", "b");
     ASSERT_EQ(world.dialogs.shown.size(), 1u);
-    EXPECT_EQ(world.dialogs.shown[0].text,
-              "tryc_con, trySaveSettingString, Cannot create a stable subkey under a volatile parent key.1021");
+    EXPECT_EQ(world.dialogs.shown[0].text, "tryc_con, trySaveSettingString, Cannot create a stable "
+                                           "subkey under a volatile parent key.1021");
     EXPECT_FALSE(stored("Up"));
 }
 

@@ -29,7 +29,8 @@ TEST(EditControls, ATextBoxRunsChangeOnlyForANewText) {
 
 TEST(EditControls, ADropdownListShowsOnlyItsRowsAndClicksOnAChoice) {
     ComboBox week(ComboBox::Style::DropdownList);
-    for (const char* d : {"Sun", "Mon", "Tue"}) week.addItem(d);
+    for (const char* d : {"Sun", "Mon", "Tue"})
+        week.addItem(d);
     int clicks = 0;
     week.onClick = [&] { ++clicks; };
     EXPECT_EQ(week.listIndex(), -1);
@@ -51,7 +52,8 @@ TEST(EditControls, ADropdownListShowsOnlyItsRowsAndClicksOnAChoice) {
 
 TEST(EditControls, ADropdownTakesAnyTextAndMarksTheRowItNames) {
     ComboBox keys(ComboBox::Style::Dropdown);
-    for (const char* k : {"F2", "F3"}) keys.addItem(k);
+    for (const char* k : {"F2", "F3"})
+        keys.addItem(k);
     int clicks = 0, changes = 0;
     keys.onClick = [&] { ++clicks; };
     keys.onChange = [&] { ++changes; };

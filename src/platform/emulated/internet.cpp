@@ -37,7 +37,8 @@ Status Internet::openUrl(InternetHandle root, const std::string& url, std::uint3
 }
 
 Status Internet::closeHandle(InternetHandle handle) {
-    if (handles_.erase(handle) == 0) return Status::failure(kInvalidHandle, "The handle is invalid.");
+    if (handles_.erase(handle) == 0)
+        return Status::failure(kInvalidHandle, "The handle is invalid.");
     return Status::success();
 }
 

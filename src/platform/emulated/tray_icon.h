@@ -32,7 +32,9 @@ class TrayIcon final : public platform::TrayIcon {
     std::vector<std::string> calls;
 
   private:
-    static Status refused() { return Status::failure(error::InvalidParameter, "The parameter is incorrect."); }
+    static Status refused() {
+        return Status::failure(error::InvalidParameter, "The parameter is incorrect.");
+    }
     FailurePlan& failures_;
 };
 

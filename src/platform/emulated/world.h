@@ -22,7 +22,9 @@ struct World {
     Process process;
     TrayIcon tray{failures};
 
-    Platform platform() { return Platform{registry, settings, dialogs, events, internet, process, tray}; }
+    Platform platform() {
+        return Platform{registry, settings, dialogs, events, internet, process, tray};
+    }
 };
 
 } // namespace calvorin::platform::emulated

@@ -11,8 +11,8 @@ namespace {
 
 std::wstring wide(const std::string& text) {
     if (text.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring out(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
     return out;
@@ -33,9 +33,8 @@ Status lastFailure() {
     DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS |
                   (ownCode ? FORMAT_MESSAGE_FROM_HMODULE : FORMAT_MESSAGE_FROM_SYSTEM);
     wchar_t* buffer = nullptr;
-    const DWORD length =
-        FormatMessageW(flags, ownCode ? GetModuleHandleW(L"wininet.dll") : nullptr, code, 0,
-                       reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const DWORD length = FormatMessageW(flags, ownCode ? GetModuleHandleW(L"wininet.dll") : nullptr,
+                                        code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::string text = length > 0 ? narrow(buffer, static_cast<int>(length)) : std::string();
     if (buffer) LocalFree(buffer);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
@@ -44,14 +43,18 @@ Status lastFailure() {
     return Status::failure(code, text);
 }
 
-HINTERNET handleOf(InternetHandle h) { return reinterpret_cast<HINTERNET>(h); }
-InternetHandle valueOf(HINTERNET h) { return reinterpret_cast<InternetHandle>(h); }
+HINTERNET handleOf(InternetHandle h) {
+    return reinterpret_cast<HINTERNET>(h);
+}
+InternetHandle valueOf(HINTERNET h) {
+    return reinterpret_cast<InternetHandle>(h);
+}
 
 } // namespace
 
 Status Internet::openRoot(const std::string& agent, InternetHandle& root) {
-    HINTERNET h = InternetOpenW(wide(agent).c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr,
-                                nullptr, 0);
+    HINTERNET h =
+        InternetOpenW(wide(agent).c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
     root = valueOf(h);
     return h ? Status::success() : lastFailure();
 }

@@ -10,8 +10,8 @@ namespace calvorin::platform::win32 {
 namespace {
 std::wstring wide(const std::string& text) {
     if (text.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring out(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
     return out;
@@ -27,17 +27,22 @@ Status TrayIcon::notify(DWORD message, const TrayIconData& icon) {
     data.uCallbackMessage = icon.callbackMessage;
     data.hIcon = icon_;
     const std::wstring tip = wide(icon.tip);
-    const std::size_t fit = std::min<std::size_t>({tip.size(), TrayIconData::kMaxTip,
-                                                   std::size(data.szTip) - 1});
+    const std::size_t fit =
+        std::min<std::size_t>({tip.size(), TrayIconData::kMaxTip, std::size(data.szTip) - 1});
     std::copy_n(tip.begin(), fit, data.szTip);
     data.szTip[fit] = L'\0';
     if (Shell_NotifyIconW(message, &data)) return Status::success();
     // The shell gives no reason for a refusal.
     const DWORD code = GetLastError();
-    return Status::failure(code ? code : ERROR_FUNCTION_FAILED, "The notification area refused the icon.");
+    return Status::failure(code ? code : ERROR_FUNCTION_FAILED,
+                           "The notification area refused the icon.");
 }
 
-Status TrayIcon::add(const TrayIconData& icon) { return notify(NIM_ADD, icon); }
-Status TrayIcon::remove(const TrayIconData& icon) { return notify(NIM_DELETE, icon); }
+Status TrayIcon::add(const TrayIconData& icon) {
+    return notify(NIM_ADD, icon);
+}
+Status TrayIcon::remove(const TrayIconData& icon) {
+    return notify(NIM_DELETE, icon);
+}
 
 } // namespace calvorin::platform::win32
