@@ -2,11 +2,28 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace calvorin::platform::win32 {
 
 namespace {
-// One name per desktop session: another user's copy is no copy of ours.
-constexpr const wchar_t* kInstanceMutex = L"Local\\Calvorin.MainProgram.Running";
+// The mark of a running copy: one per program file name and desktop session. The name
+// matters during an upgrade, when "cvn.exe" starts while "Calvorin.exe" may still be closing
+// and the other way round: neither is a copy of the other.
+std::wstring instanceMutexName() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    std::wstring file = path.substr(path.find_last_of(L"\\/") + 1);
+    CharLowerBuffW(file.data(), static_cast<DWORD>(file.size()));
+    return L"Local\\Calvorin.Instance." + file;
+}
 } // namespace
 
 Process::~Process() {
@@ -16,7 +33,7 @@ Process::~Process() {
 bool Process::previousInstance() {
     if (!checked_) {
         checked_ = true;
-        mutex_ = CreateMutexW(nullptr, FALSE, kInstanceMutex);
+        mutex_ = CreateMutexW(nullptr, FALSE, instanceMutexName().c_str());
         previous_ = mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return previous_;

@@ -11,7 +11,8 @@ class Process final : public platform::Process {
     Process& operator=(const Process&) = delete;
     ~Process() override;
 
-    // A named mutex marks the running copy; it lives as long as this process does.
+    // A mutex named after the program file marks the running copy; it lives as long as this
+    // process does.
     bool previousInstance() override;
 
   private:
