@@ -2,7 +2,9 @@
 
 namespace calvorin::core {
 
-frmMain::frmMain(platform::Platform& platform) : platform_(platform) {
+frmMain::frmMain(platform::Platform& platform)
+    : timSchedule(platform.events), Timer1(platform.events), timeHide(platform.events),
+      platform_(platform) {
     setCaption(kWindowTitle);
     static constexpr const char* pages[] = {"Erase Settings", "Settings", "Startup", "Shredder",
                                             "Help"};
@@ -29,7 +31,9 @@ frmMain::frmMain(platform::Platform& platform) : platform_(platform) {
     // The bar's outline spans the page; the bar grows inside it.
     SpProgBound.move(240, 0, 6000, 255);
     spProg.move(240, 0, 0, 255);
+    designPages();
     wireErasePage();
+    wireLife();
 }
 
 toolkit::ControlArray<toolkit::CheckBox>& frmMain::group(TraceGroup g) {

@@ -79,4 +79,39 @@ std::string trimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+std::optional<double> wholeNumber(std::string_view text) {
+    const std::string t = trimBlanks(text);
+    std::size_t k = 0;
+    if (k < t.size() && (t[k] == '+' || t[k] == '-')) ++k;
+    bool digits = false, point = false;
+    for (; k < t.size(); ++k) {
+        if (std::isdigit(static_cast<unsigned char>(t[k])))
+            digits = true;
+        else if (t[k] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (!digits) return std::nullopt;
+    if (k < t.size() && (t[k] == 'e' || t[k] == 'E')) {
+        std::size_t e = k + 1;
+        if (e < t.size() && (t[e] == '+' || t[e] == '-')) ++e;
+        const std::size_t expStart = e;
+        while (e < t.size() && std::isdigit(static_cast<unsigned char>(t[e]))) ++e;
+        if (e == expStart) return std::nullopt;
+        k = e;
+    }
+    if (k != t.size()) return std::nullopt;
+    return std::strtod(t.c_str(), nullptr);
+}
+
+std::optional<bool> truthValue(std::string_view text) {
+    std::string lower = trimBlanks(text);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "true") return true;
+    if (lower == "false") return false;
+    if (auto n = wholeNumber(lower)) return *n != 0.0;
+    return std::nullopt;
+}
+
 } // namespace calvorin::core

@@ -15,6 +15,14 @@ std::optional<std::int16_t> roundToInt16(double value);
 // Blanks inside the digits are skipped. Text that starts with no number gives 0.
 double leadingNumber(std::string_view text);
 
+// The number a whole text is, blanks around it aside: an optional sign, digits with at most
+// one decimal point and an optional exponent. Nothing when any other character is left over,
+// as a conversion of the text to a number fails.
+std::optional<double> wholeNumber(std::string_view text);
+
+// "True" or "False" in any letter case, or a number (true when not 0); nothing otherwise.
+std::optional<bool> truthValue(std::string_view text);
+
 // The text without the blanks around it (blanks only: tabs and other white space stay).
 std::string trimBlanks(std::string_view text);
 

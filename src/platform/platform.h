@@ -1,8 +1,11 @@
 #pragma once
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
+#include "platform/internet.h"
+#include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
+#include "platform/tray_icon.h"
 
 namespace calvorin::platform {
 
@@ -13,6 +16,9 @@ struct Platform {
     SettingsStore& settings;
     Dialogs& dialogs;
     EventLoop& events;
+    Internet& internet;
+    Process& process;
+    TrayIcon& tray;
 };
 
 } // namespace calvorin::platform

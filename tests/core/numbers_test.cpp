@@ -1,3 +1,4 @@
+#include "core/clock_text.h"
 #include "core/numbers.h"
 
 #include <gtest/gtest.h>
@@ -34,4 +35,28 @@ TEST(Numbers, TrimmingTakesBlanksOnly) {
     EXPECT_EQ(trimBlanks("  10 "), "10");
     EXPECT_EQ(trimBlanks("   "), "");
     EXPECT_EQ(trimBlanks("\t1 "), "\t1");
+}
+
+TEST(Numbers, AWholeTextAsANumberOrNothing) {
+    EXPECT_EQ(wholeNumber(" 12 "), 12.0);
+    EXPECT_EQ(wholeNumber("-0.5"), -0.5);
+    EXPECT_EQ(wholeNumber("1e3"), 1000.0);
+    for (const char* bad : {"", "  ", "12a", "1 2", "e3", "1e", ".", "+"})
+        EXPECT_FALSE(wholeNumber(bad).has_value()) << bad;
+}
+
+TEST(Numbers, ATruthValueIsTrueFalseOrANumber) {
+    EXPECT_EQ(truthValue("True"), true);
+    EXPECT_EQ(truthValue(" fALSE "), false);
+    EXPECT_EQ(truthValue("-1"), true);
+    EXPECT_EQ(truthValue("0"), false);
+    EXPECT_FALSE(truthValue("yes").has_value());
+    EXPECT_FALSE(truthValue("").has_value());
+}
+
+TEST(Numbers, TheClockShowsTheTwelveHourTime) {
+    EXPECT_EQ(timeOfDayText({{2026, 12, 6}, 0, 0, 0}), "12:00:00 AM");
+    EXPECT_EQ(timeOfDayText({{2026, 12, 6}, 9, 5, 7}), "9:05:07 AM");
+    EXPECT_EQ(timeOfDayText({{2026, 12, 6}, 12, 30, 0}), "12:30:00 PM");
+    EXPECT_EQ(timeOfDayText({{2026, 12, 6}, 23, 59, 59}), "11:59:59 PM");
 }

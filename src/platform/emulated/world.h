@@ -2,7 +2,10 @@
 #include "platform/emulated/dialogs.h"
 #include "platform/emulated/event_loop.h"
 #include "platform/emulated/failure_plan.h"
+#include "platform/emulated/internet.h"
+#include "platform/emulated/process.h"
 #include "platform/emulated/registry.h"
+#include "platform/emulated/tray_icon.h"
 #include "platform/platform.h"
 
 namespace calvorin::platform::emulated {
@@ -15,8 +18,13 @@ struct World {
     SettingsStore settings{registry};
     Dialogs dialogs;
     EventLoop events;
+    Internet internet{failures};
+    Process process;
+    TrayIcon tray{failures};
 
-    Platform platform() { return Platform{registry, settings, dialogs, events}; }
+    Platform platform() {
+        return Platform{registry, settings, dialogs, events, internet, process, tray};
+    }
 };
 
 } // namespace calvorin::platform::emulated

@@ -1,0 +1,48 @@
+#include "platform/win32/tray_icon.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <string>
+
+namespace calvorin::platform::win32 {
+
+namespace {
+std::wstring wide(const std::string& text) {
+    if (text.empty()) return {};
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
+    return out;
+}
+} // namespace
+
+Status TrayIcon::notify(DWORD message, const TrayIconData& icon) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window_;
+    data.uID = icon.id;
+    data.uFlags = icon.flags;
+    data.uCallbackMessage = icon.callbackMessage;
+    data.hIcon = icon_;
+    const std::wstring tip = wide(icon.tip);
+    const std::size_t fit =
+        std::min<std::size_t>({tip.size(), TrayIconData::kMaxTip, std::size(data.szTip) - 1});
+    std::copy_n(tip.begin(), fit, data.szTip);
+    data.szTip[fit] = L'\0';
+    if (Shell_NotifyIconW(message, &data)) return Status::success();
+    // The shell gives no reason for a refusal.
+    const DWORD code = GetLastError();
+    return Status::failure(code ? code : ERROR_FUNCTION_FAILED,
+                           "The notification area refused the icon.");
+}
+
+Status TrayIcon::add(const TrayIconData& icon) {
+    return notify(NIM_ADD, icon);
+}
+Status TrayIcon::remove(const TrayIconData& icon) {
+    return notify(NIM_DELETE, icon);
+}
+
+} // namespace calvorin::platform::win32
