@@ -1,5 +1,5 @@
 # The two commands: `make run` and `make test`. Both install what is missing first.
-.PHONY: run test deps build-native build-windows clean
+.PHONY: run test screenshots deps build-native build-windows clean
 
 APT_PACKAGES := cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb \
                 imagemagick xdotool
@@ -10,6 +10,10 @@ run: deps build-windows
 
 test: deps build-native build-windows
 	cmake/run-tests.sh
+
+# One PNG of each page of the main window, under Wine on a virtual screen.
+screenshots: deps build-windows
+	cmake/screenshots.sh
 
 deps:
 	@missing=""; \

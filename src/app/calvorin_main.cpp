@@ -3,11 +3,17 @@
 #include "core/main_form.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
+#include "platform/win32/internet.h"
+#include "platform/win32/process.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/text.h"
+#include "platform/win32/tray_icon.h"
+#include "settings/startup_records.h"
 
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
+#include <shellapi.h>
 
 using namespace calvorin;
 
@@ -21,32 +27,34 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     platform::SettingsStore settings(registry);
     platform::win32::Dialogs dialogs;
     platform::win32::EventLoop events;
-    platform::Platform os{registry, settings, dialogs, events};
+    platform::win32::Internet internet;
+    platform::win32::Process process;
+    platform::win32::TrayIcon tray;
+    platform::Platform os{registry, settings, dialogs, events, internet, process, tray};
 
     core::frmMain form(os);
     app::MainWindow window(instance, form);
     events.preTranslate = [&](void* msg) { return window.host().preTranslate(static_cast<MSG*>(msg)); };
     dialogs.setOwner(window.handle());
+    tray.setWindow(window.handle(), window.icon());
 
-    form.optOption.setOnClick([&](int page) {
-        toolkit::Frame* frames[] = {&form.fraErase, &form.fraSchedule, &form.fraStartup,
-                                    &form.fraShread, &form.fraHelp};
-        frames[page]->zOrder();
-    });
-    form.onUnload = [] {};
-    window.host().onClose = [&] {
-        form.unload();
-        // Closing ends the program here and now, even inside a run's pause: nothing after runs.
+    settings::plugStartupRecords(form, os);
+    form.slots.openWebPage = [](const std::string& address) {
+        ShellExecuteW(nullptr, nullptr, platform::win32::widen(address).c_str(), nullptr, nullptr,
+                      SW_SHOWNORMAL);
+    };
+
+    // Closing ends the program here and now, even inside a run's pause: nothing after runs.
+    auto end = [&] {
         DestroyWindow(window.handle());
         ExitProcess(0);
     };
+    window.host().onClose = [&] {
+        form.unload();
+        end();
+    };
 
-    form.fraErase.zOrder();
-    form.optOption[0].setValue(true);
-    form.spProg.setWidth(0);
-    form.LastDateClean();
-    form.LastCleanCap.setCaption(form.lastEraseText("Last Erase :   "));
-
+    if (!form.Form_Load()) end(); // another copy runs, or an upgrade ended this one
     form.setVisible(true);
     return events.run();
 }

@@ -120,11 +120,14 @@ HWND findChildById(HWND top, int id) {
 }
 
 std::wstring textOf(HWND window) {
-    const int n = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-    GetWindowTextW(window, text.data(), n + 1);
-    text.resize(static_cast<std::size_t>(n));
-    return text;
+    // WM_GETTEXT, not GetWindowText: across processes the latter sees only a window's caption,
+    // not the text an edit control keeps.
+    wchar_t buffer[2048] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buffer),
+                             SMTO_ABORTIFHUNG, 5000, &copied))
+        return L"<no answer>";
+    return std::wstring(buffer, copied);
 }
 
 void click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
@@ -155,6 +158,27 @@ std::wstring readSetting(const std::wstring& section, const std::wstring& key) {
 }
 
 void clearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsRoot); }
+
+void writeSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
+    const std::wstring path = std::wstring(kSettingsRoot) + L"\\" + section;
+    RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), key.c_str(), REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+bool settingsExist() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsRoot, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+int visibleMainWindows() {
+    int count = 0;
+    for (HWND w = FindWindowW(nullptr, kWindowTitle); w; w = FindWindowExW(nullptr, w, nullptr, kWindowTitle))
+        if (IsWindowVisible(w)) ++count;
+    return count;
+}
 
 std::wstring todayShortDate() {
     wchar_t buffer[128];

@@ -46,6 +46,10 @@ void pressOk(HWND box);
 // The program's settings store and the system's own short date of today.
 std::wstring readSetting(const std::wstring& section, const std::wstring& key);
 void clearSettings();
+void writeSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value);
+bool settingsExist();
+// Visible top-level windows titled as the main window, of any process.
+int visibleMainWindows();
 std::wstring todayShortDate();
 // "6-December-2026" for today.
 std::wstring todayLastEraseText();

@@ -111,7 +111,8 @@ INT_PTR DialogHost::handle(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_CTLCOLORSTATIC:
         if (WindowPeer* peer = peerOf(reinterpret_cast<HWND>(lp)))
-            if (HBRUSH brush = peer->background()) return reinterpret_cast<INT_PTR>(brush);
+            if (HBRUSH brush = peer->colors(reinterpret_cast<HDC>(wp)))
+                return reinterpret_cast<INT_PTR>(brush);
         return FALSE;
     case WM_CLOSE:
         if (dialog == main_ && onClose) onClose();

@@ -21,8 +21,9 @@ class WindowPeer : public Peer {
     // WM_COMMAND notification codes and WM_NOTIFY headers from the window.
     virtual void command(int /*code*/) {}
     virtual LRESULT notify(NMHDR* /*header*/) { return 0; }
-    // The brush to paint a static control with, or null for the default.
-    virtual HBRUSH background() { return nullptr; }
+    // The brush to paint a static control with (after setting its colours on `dc`), or null
+    // for the default.
+    virtual HBRUSH colors(HDC /*dc*/) { return nullptr; }
     // Shows the model's whole state (after binding).
     virtual void refresh();
 

@@ -186,3 +186,151 @@ void PagePeer::changed(Property p) {
 }
 
 } // namespace calvorin::toolkit::win32
+
+namespace calvorin::toolkit::win32 {
+
+namespace {
+std::wstring windowText(HWND hwnd) {
+    const int n = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+    GetWindowTextW(hwnd, text.data(), n + 1);
+    text.resize(static_cast<std::size_t>(n));
+    return text;
+}
+} // namespace
+
+void ContainerPeer::changed(Property p) {
+    WindowPeer::changed(p);
+    if (p != Property::Enabled) return;
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        EnableWindow(child, control_.enabled());
+}
+
+LinkPeer::LinkPeer(HWND h, Label& l) : LabelPeer(h, l) {
+    SetClassLongPtrW(h, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(LoadCursorW(nullptr, IDC_HAND)));
+}
+HBRUSH LinkPeer::colors(HDC dc) {
+    SetTextColor(dc, RGB(0, 102, 204)); // the usual link blue; some themes make COLOR_HOTLIGHT faint
+    SetBkMode(dc, TRANSPARENT);
+    return GetSysColorBrush(COLOR_3DFACE);
+}
+
+void TextBoxPeer::changed(Property p) {
+    if (p != Property::Caption) return WindowPeer::changed(p);
+    if (pushing_) return;
+    const std::wstring text = widen(text_.text());
+    if (windowText(hwnd_) != text) SetWindowTextW(hwnd_, text.c_str());
+}
+void TextBoxPeer::command(int code) {
+    if (code != EN_CHANGE) return;
+    pushing_ = true; // the model hears the typing; no need to write it back
+    text_.setText(platform::win32::narrow(windowText(hwnd_)));
+    pushing_ = false;
+}
+
+void ComboBoxPeer::changed(Property p) {
+    if (pushing_) return;
+    switch (p) {
+    case Property::Items:
+        SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
+        for (int i = 0; i < combo_.listCount(); ++i)
+            SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(combo_.list(i)).c_str()));
+        changed(Property::Selection);
+        break;
+    case Property::Selection:
+        SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(combo_.listIndex()), 0);
+        break;
+    case Property::Caption:
+        if (combo_.style() == ComboBox::Style::Dropdown)
+            SetWindowTextW(hwnd_, widen(combo_.text()).c_str());
+        else
+            SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(combo_.listIndex()), 0);
+        break;
+    default: WindowPeer::changed(p);
+    }
+}
+void ComboBoxPeer::command(int code) {
+    pushing_ = true;
+    if (code == CBN_SELCHANGE) {
+        const auto row = static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
+        if (row >= 0) combo_.setListIndex(row);
+    } else if (code == CBN_EDITCHANGE) {
+        combo_.setText(platform::win32::narrow(windowText(hwnd_)));
+    }
+    pushing_ = false;
+}
+void ComboBoxPeer::refresh() {
+    WindowPeer::changed(Property::Enabled);
+    WindowPeer::changed(Property::Visible);
+    changed(Property::Items);
+    changed(Property::Caption);
+}
+
+void UpDownPeer::changed(Property p) {
+    if (p != Property::Value) return WindowPeer::changed(p);
+    SendMessageW(hwnd_, UDM_SETRANGE32, static_cast<WPARAM>(spin_.min()), spin_.max());
+    SendMessageW(hwnd_, UDM_SETPOS32, 0, spin_.value());
+}
+LRESULT UpDownPeer::notify(NMHDR* header) {
+    if (header->code != UDN_DELTAPOS) return 0;
+    const auto* delta = reinterpret_cast<NMUPDOWN*>(header);
+    if (delta->iDelta > 0) spin_.up();
+    else if (delta->iDelta < 0) spin_.down();
+    return 1; // the model has stepped; the control must not step again
+}
+void UpDownPeer::refresh() {
+    WindowPeer::changed(Property::Enabled);
+    WindowPeer::changed(Property::Visible);
+    changed(Property::Value);
+}
+
+void DTPickerPeer::changed(Property p) {
+    if (pushing_) return;
+    if (p == Property::Caption) {
+        SendMessageW(hwnd_, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(widen(picker_.customFormat()).c_str()));
+    } else if (p == Property::Value) {
+        SYSTEMTIME st{};
+        GetLocalTime(&st);
+        st.wHour = static_cast<WORD>(picker_.hour());
+        st.wMinute = static_cast<WORD>(picker_.minute());
+        st.wSecond = static_cast<WORD>(picker_.second());
+        st.wMilliseconds = 0;
+        SendMessageW(hwnd_, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+    } else {
+        WindowPeer::changed(p);
+    }
+}
+LRESULT DTPickerPeer::notify(NMHDR* header) {
+    if (header->code != DTN_DATETIMECHANGE) return 0;
+    const auto* change = reinterpret_cast<NMDATETIMECHANGE*>(header);
+    if (change->dwFlags != GDT_VALID) return 0;
+    pushing_ = true;
+    picker_.setHour(change->st.wHour);
+    picker_.setMinute(change->st.wMinute);
+    picker_.setSecond(change->st.wSecond);
+    pushing_ = false;
+    return 0;
+}
+void DTPickerPeer::refresh() {
+    WindowPeer::changed(Property::Enabled);
+    WindowPeer::changed(Property::Visible);
+    changed(Property::Caption);
+    changed(Property::Value);
+}
+
+void ProgressBarPeer::changed(Property p) {
+    if (p != Property::Value) return WindowPeer::changed(p);
+    SendMessageW(hwnd_, PBM_SETRANGE32, static_cast<WPARAM>(bar_.min()), bar_.max());
+    SendMessageW(hwnd_, PBM_SETPOS, static_cast<WPARAM>(bar_.value()), 0);
+}
+void ProgressBarPeer::refresh() {
+    WindowPeer::changed(Property::Enabled);
+    WindowPeer::changed(Property::Visible);
+    changed(Property::Value);
+}
+
+void PicturePeer::command(int code) {
+    if (code == STN_CLICKED) picture_.click();
+}
+
+} // namespace calvorin::toolkit::win32

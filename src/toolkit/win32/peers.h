@@ -1,5 +1,7 @@
 #pragma once
 #include "toolkit/controls.h"
+#include "toolkit/display_controls.h"
+#include "toolkit/edit_controls.h"
 #include "toolkit/form.h"
 #include "toolkit/win32/dialog_host.h"
 
@@ -20,7 +22,7 @@ class LabelPeer : public WindowPeer {
     LabelPeer(HWND h, Label& l) : WindowPeer(h, l), label_(l) {}
     void command(int code) override;
 
-  private:
+  protected:
     Label& label_;
 };
 
@@ -86,7 +88,7 @@ class ShapePeer : public WindowPeer {
     ShapePeer(HWND h, Shape& s, const Shape& outline, HWND outlineWindow);
     ~ShapePeer() override;
     void changed(Property p) override;
-    HBRUSH background() override { return brush_; }
+    HBRUSH colors(HDC) override { return brush_; }
     void refresh() override;
 
   private:
@@ -116,6 +118,86 @@ class PagePeer : public WindowPeer {
 
   private:
     std::shared_ptr<std::vector<HWND>> stack_;
+};
+
+// A frame whose items are a dialog of their own: disabling it disables everything inside.
+class ContainerPeer : public WindowPeer {
+  public:
+    ContainerPeer(HWND h, Frame& f) : WindowPeer(h, f) {}
+    void changed(Property p) override;
+};
+
+// A label that reads as a web link: link colour, hand pointer, a click opens it.
+class LinkPeer : public LabelPeer {
+  public:
+    LinkPeer(HWND h, Label& l);
+    HBRUSH colors(HDC dc) override;
+};
+
+class TextBoxPeer : public WindowPeer {
+  public:
+    TextBoxPeer(HWND h, TextBox& t) : WindowPeer(h, t), text_(t) {}
+    void changed(Property p) override;
+    void command(int code) override;
+
+  private:
+    TextBox& text_;
+    bool pushing_ = false;
+};
+
+class ComboBoxPeer : public WindowPeer {
+  public:
+    ComboBoxPeer(HWND h, ComboBox& c) : WindowPeer(h, c), combo_(c) {}
+    void changed(Property p) override;
+    void command(int code) override;
+    void refresh() override;
+
+  private:
+    ComboBox& combo_;
+    bool pushing_ = false;
+};
+
+// The spin arrows step the model, which writes its buddy text box.
+class UpDownPeer : public WindowPeer {
+  public:
+    UpDownPeer(HWND h, UpDown& u) : WindowPeer(h, u), spin_(u) {}
+    void changed(Property p) override;
+    LRESULT notify(NMHDR* header) override;
+    void refresh() override;
+
+  private:
+    UpDown& spin_;
+};
+
+class DTPickerPeer : public WindowPeer {
+  public:
+    DTPickerPeer(HWND h, DTPicker& d) : WindowPeer(h, d), picker_(d) {}
+    void changed(Property p) override;
+    LRESULT notify(NMHDR* header) override;
+    void refresh() override;
+
+  private:
+    DTPicker& picker_;
+    bool pushing_ = false;
+};
+
+class ProgressBarPeer : public WindowPeer {
+  public:
+    ProgressBarPeer(HWND h, ProgressBar& b) : WindowPeer(h, b), bar_(b) {}
+    void changed(Property p) override;
+    void refresh() override;
+
+  private:
+    ProgressBar& bar_;
+};
+
+class PicturePeer : public WindowPeer {
+  public:
+    PicturePeer(HWND h, Picture& p) : WindowPeer(h, p), picture_(p) {}
+    void command(int code) override;
+
+  private:
+    Picture& picture_;
 };
 
 } // namespace calvorin::toolkit::win32
