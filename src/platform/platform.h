@@ -1,8 +1,14 @@
 #pragma once
+#include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
+#include "platform/file_system.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
+#include "platform/shell.h"
+#include "platform/system_info.h"
+#include "platform/url_cache.h"
+#include "platform/url_history.h"
 
 namespace calvorin::platform {
 
@@ -13,6 +19,12 @@ struct Platform {
     SettingsStore& settings;
     Dialogs& dialogs;
     EventLoop& events;
+    FileSystem& files;
+    Shell& shell;
+    UrlCache& urlCache;
+    UrlHistory& urlHistory;
+    Clipboard& clipboard;
+    SystemInfo& system;
 };
 
 } // namespace calvorin::platform

@@ -1,8 +1,14 @@
 #pragma once
+#include "platform/emulated/clipboard.h"
 #include "platform/emulated/dialogs.h"
 #include "platform/emulated/event_loop.h"
 #include "platform/emulated/failure_plan.h"
+#include "platform/emulated/file_system.h"
 #include "platform/emulated/registry.h"
+#include "platform/emulated/shell.h"
+#include "platform/emulated/system_info.h"
+#include "platform/emulated/url_cache.h"
+#include "platform/emulated/url_history.h"
 #include "platform/platform.h"
 
 namespace calvorin::platform::emulated {
@@ -15,8 +21,18 @@ struct World {
     SettingsStore settings{registry};
     Dialogs dialogs;
     EventLoop events;
+    HostFolder host; // the drives live below it, and go with the world
+    FileSystem files{failures, host.path()};
+    Shell shell{failures, files};
+    UrlCache urlCache{failures, files};
+    UrlHistory urlHistory{failures};
+    Clipboard clipboard{failures};
+    SystemInfo system{failures};
 
-    Platform platform() { return Platform{registry, settings, dialogs, events}; }
+    Platform platform() {
+        return Platform{registry, settings,  dialogs,   events, files,
+                        shell,    urlCache,  urlHistory, clipboard, system};
+    }
 };
 
 } // namespace calvorin::platform::emulated
