@@ -1,0 +1,34 @@
+# The two commands: `make run` and `make test`. Both install what is missing first.
+.PHONY: run test deps build-native build-windows clean
+
+APT_PACKAGES := cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb \
+                imagemagick xdotool
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+run: deps build-windows
+	cmake/run-program.sh
+
+test: deps build-native build-windows
+	cmake/run-tests.sh
+
+deps:
+	@missing=""; \
+	for p in $(APT_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+build-native:
+	cmake --preset native
+	cmake --build --preset native
+	cmake --preset native-sanitize
+	cmake --build --preset native-sanitize
+
+build-windows:
+	cmake --preset windows
+	cmake --build --preset windows
+
+clean:
+	rm -rf build screenshots

@@ -1,0 +1,188 @@
+#include "toolkit/win32/peers.h"
+
+#include "platform/win32/text.h"
+
+#include <commctrl.h>
+
+namespace calvorin::toolkit::win32 {
+
+using platform::win32::widen;
+
+void WindowPeer::changed(Property property) {
+    switch (property) {
+    case Property::Caption:
+        if (auto* c = dynamic_cast<Captioned*>(&control_))
+            SetWindowTextW(hwnd_, widen(c->caption()).c_str());
+        break;
+    case Property::Visible: ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE); break;
+    case Property::Enabled: EnableWindow(hwnd_, control_.enabled()); break;
+    default: break; // tooltips are fetched when shown
+    }
+}
+
+void WindowPeer::refresh() {
+    changed(Property::Caption);
+    changed(Property::Enabled);
+    changed(Property::Visible);
+}
+
+void FormPeer::changed(Property p) {
+    if (p != Property::Visible) return WindowPeer::changed(p);
+    if (control_.visible()) {
+        ShowWindow(hwnd_, SW_SHOW);
+        SetForegroundWindow(hwnd_);
+        UpdateWindow(hwnd_);
+    } else {
+        ShowWindow(hwnd_, SW_HIDE);
+    }
+}
+
+void LabelPeer::command(int code) {
+    if (code == STN_CLICKED) label_.click();
+}
+
+void ButtonPeer::command(int code) {
+    if (code == BN_CLICKED) button_.click();
+}
+
+void CheckBoxPeer::changed(Property p) {
+    if (p == Property::Value) {
+        const int v = box_.value();
+        SendMessageW(hwnd_, BM_SETCHECK, v == 1 ? BST_CHECKED : v == 2 ? BST_INDETERMINATE : BST_UNCHECKED, 0);
+    } else {
+        WindowPeer::changed(p);
+    }
+}
+void CheckBoxPeer::command(int code) {
+    if (code == BN_CLICKED) box_.click();
+}
+void CheckBoxPeer::refresh() {
+    WindowPeer::refresh();
+    changed(Property::Value);
+}
+
+void OptionPeer::changed(Property p) {
+    if (p == Property::Value)
+        SendMessageW(hwnd_, BM_SETCHECK, option_.value() ? BST_CHECKED : BST_UNCHECKED, 0);
+    else
+        WindowPeer::changed(p);
+}
+void OptionPeer::command(int code) {
+    if (code == BN_CLICKED) option_.click();
+}
+void OptionPeer::refresh() {
+    WindowPeer::refresh();
+    changed(Property::Value);
+}
+
+void TabPeer::changed(Property p) {
+    if (p == Property::Value)
+        SendMessageW(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(tabs_.selectedIndex()), 0);
+    else
+        WindowPeer::changed(p);
+}
+LRESULT TabPeer::notify(NMHDR* header) {
+    if (header->code == TCN_SELCHANGE)
+        tabs_.setSelectedIndex(static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)));
+    return 0;
+}
+void TabPeer::refresh() {
+    SendMessageW(hwnd_, TCM_DELETEALLITEMS, 0, 0);
+    for (std::size_t i = 0; i < tabs_.tabs.size(); ++i) {
+        std::wstring text = widen(tabs_.tabs[i]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text.data();
+        SendMessageW(hwnd_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    WindowPeer::changed(Property::Visible);
+    changed(Property::Value);
+}
+RECT TabPeer::displayArea() const {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    SendMessageW(hwnd_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+    return r;
+}
+
+void ListPeer::changed(Property p) {
+    pushing_ = true;
+    if (p == Property::Items) {
+        SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+        for (int i = 0; i < list_.listCount(); ++i)
+            SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(list_.list(i)).c_str()));
+        changed(Property::Selection);
+    } else if (p == Property::Selection) {
+        for (int i = 0; i < list_.listCount(); ++i)
+            SendMessageW(hwnd_, LB_SETSEL, list_.selected(i), i);
+    } else {
+        WindowPeer::changed(p);
+    }
+    pushing_ = false;
+}
+void ListPeer::command(int code) {
+    if (code != LBN_SELCHANGE || pushing_) return;
+    for (int i = 0; i < list_.listCount(); ++i)
+        list_.setSelected(i, SendMessageW(hwnd_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0);
+}
+void ListPeer::refresh() {
+    WindowPeer::refresh();
+    changed(Property::Items);
+}
+
+ShapePeer::ShapePeer(HWND h, Shape& s, const Shape& outline, HWND outlineWindow)
+    : WindowPeer(h, s), shape_(s), outline_(outline), outlineWindow_(outlineWindow),
+      brush_(GetSysColorBrush(COLOR_HIGHLIGHT)) {}
+ShapePeer::~ShapePeer() = default; // system colour brushes are not ours to delete
+
+void ShapePeer::changed(Property p) {
+    if (p != Property::Geometry) return WindowPeer::changed(p);
+    RECT outer;
+    GetWindowRect(outlineWindow_, &outer);
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&outer), 2);
+    const int inner = outer.right - outer.left - 2; // inside the frame's one-pixel edges
+    float share = outline_.width() > 0 ? shape_.width() / outline_.width() : 0.0f;
+    if (share < 0) share = 0;
+    if (share > 1) share = 1;
+    const int width = static_cast<int>(static_cast<float>(inner) * share + 0.5f);
+    SetWindowPos(hwnd_, HWND_TOP, outer.left + 1, outer.top + 1, width, outer.bottom - outer.top - 2,
+                 SWP_NOACTIVATE);
+    ShowWindow(hwnd_, width > 0 ? SW_SHOWNA : SW_HIDE);
+    UpdateWindow(hwnd_); // the run repaints between its pauses
+}
+void ShapePeer::refresh() { changed(Property::Geometry); }
+
+void MonthViewPeer::changed(Property p) {
+    if (p != Property::Value) return WindowPeer::changed(p);
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(month_.year());
+    st.wMonth = static_cast<WORD>(month_.month());
+    st.wDay = static_cast<WORD>(month_.day());
+    SendMessageW(hwnd_, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
+}
+LRESULT MonthViewPeer::notify(NMHDR* header) {
+    if (header->code == MCN_SELECT) {
+        const auto* sel = reinterpret_cast<NMSELCHANGE*>(header);
+        month_.setValue({sel->stSelStart.wYear, sel->stSelStart.wMonth, sel->stSelStart.wDay});
+    }
+    return 0;
+}
+void MonthViewPeer::refresh() {
+    WindowPeer::refresh();
+    changed(Property::Value);
+}
+
+PagePeer::PagePeer(HWND h, Frame& f, std::shared_ptr<std::vector<HWND>> stack)
+    : WindowPeer(h, f), stack_(std::move(stack)) {
+    stack_->push_back(h);
+}
+void PagePeer::changed(Property p) {
+    if (p == Property::Caption) return; // the page selector names the page
+    if (p != Property::Front) return WindowPeer::changed(p);
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    for (HWND other : *stack_)
+        if (other != hwnd_) ShowWindow(other, SW_HIDE);
+}
+
+} // namespace calvorin::toolkit::win32
