@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
+#include <random>
 #include <stdexcept>
 #include <system_error>
 
@@ -336,7 +336,7 @@ Status FileSystem::open(const std::string& path, OpenMode mode, FileHandle& file
                       : mode == OpenMode::Output ? "wb"
                       : r.exists                 ? "r+b"
                                                  : "w+b";
-    std::FILE* f = std::fopen(r.host.c_str(), how);
+    std::FILE* f = std::fopen(r.host.string().c_str(), how);
     if (!f) return denied();
     file = nextHandle_++;
     handles_[file] = {f, r.host.string()};
@@ -450,7 +450,7 @@ std::optional<std::string> FileSystem::contents(const std::string& path) {
     std::error_code ec;
     if (!r.exists || fs::is_directory(r.host, ec)) return std::nullopt;
     std::string out;
-    if (std::FILE* f = std::fopen(r.host.c_str(), "rb")) {
+    if (std::FILE* f = std::fopen(r.host.string().c_str(), "rb")) {
         char buf[4096];
         for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) out.append(buf, n);
         std::fclose(f);
@@ -468,9 +468,16 @@ void FileSystem::setInUse(const std::string& path, bool inUse) {
 fs::path FileSystem::hostPath(const std::string& path) { return resolve(path).host; }
 
 HostFolder::HostFolder() {
-    std::string templ = (fs::temp_directory_path() / "calvorin-world-XXXXXX").string();
-    if (!mkdtemp(templ.data())) throw std::runtime_error("cannot create a host folder");
-    path_ = templ;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate = fs::temp_directory_path() / ("calvorin-world-" + std::to_string(random()));
+        std::error_code ec;
+        if (fs::create_directory(candidate, ec)) {
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a host folder");
 }
 
 HostFolder::~HostFolder() {

@@ -20,6 +20,9 @@ Shell::Shell(FailurePlan& failures, FileSystem& files) : failures_(failures), fi
         {folder::SystemX86, "C:\\Windows\\SysWOW64"},
         {folder::ProgramFilesX86, "C:\\Program Files (x86)"},
     };
+    // A profile as a fresh installation leaves it, the temporary folder included.
+    for (const auto& [number, path] : folders) files_.makeFolder(path);
+    files_.makeFolder(profile + "\\AppData\\Local\\Temp");
 }
 
 Status Shell::emptyRecycleBin(const std::string& root, std::uint32_t flags) {

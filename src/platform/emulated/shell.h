@@ -9,7 +9,7 @@
 
 namespace calvorin::platform::emulated {
 
-// The shell of a user profile on drive C:. Recent documents are the shortcut files in the
+// The shell of a user profile on drive C:, whose folders exist from the start. Recent documents are the shortcut files in the
 // Recent folder; the recycle bin is a list of recycled paths.
 class Shell final : public platform::Shell {
   public:
