@@ -1,13 +1,21 @@
 // Entry of Calvorin.exe: the Windows platform, the main window, the message loop.
 #include "app/main_window.h"
+#include "cleaners/trace_operations.h"
+#include "core/error_report.h"
 #include "core/main_form.h"
+#include "platform/win32/clipboard.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
+#include "platform/win32/file_system.h"
 #include "platform/win32/internet.h"
 #include "platform/win32/process.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/shell.h"
+#include "platform/win32/system_info.h"
 #include "platform/win32/text.h"
 #include "platform/win32/tray_icon.h"
+#include "platform/win32/url_cache.h"
+#include "platform/win32/url_history.h"
 #include "settings/startup_records.h"
 
 #include <windows.h>
@@ -30,9 +38,21 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     platform::win32::Internet internet;
     platform::win32::Process process;
     platform::win32::TrayIcon tray;
-    platform::Platform os{registry, settings, dialogs, events, internet, process, tray};
+    platform::win32::FileSystem files;
+    platform::win32::Shell shell;
+    platform::win32::UrlCache urlCache;
+    platform::win32::UrlHistory urlHistory;
+    platform::win32::Clipboard clipboard;
+    platform::win32::SystemInfo system;
+    platform::Platform os{registry, settings, dialogs,  events,     internet,  process, tray,
+                          files,    shell,    urlCache, urlHistory, clipboard, system};
 
     core::frmMain form(os);
+    cleaners::plugWindowsAndInternetExplorer(
+        form.eraseOperations, os, [&os](const std::string& message, std::int64_t number) {
+            platform::Status failure{number, message};
+            core::MdErrorHand::ReportError(os, message, failure);
+        });
     app::MainWindow window(instance, form);
     events.preTranslate = [&](void* msg) { return window.host().preTranslate(static_cast<MSG*>(msg)); };
     dialogs.setOwner(window.handle());

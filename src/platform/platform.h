@@ -1,11 +1,17 @@
 #pragma once
+#include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
+#include "platform/file_system.h"
 #include "platform/internet.h"
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
+#include "platform/shell.h"
+#include "platform/system_info.h"
 #include "platform/tray_icon.h"
+#include "platform/url_cache.h"
+#include "platform/url_history.h"
 
 namespace calvorin::platform {
 
@@ -19,6 +25,12 @@ struct Platform {
     Internet& internet;
     Process& process;
     TrayIcon& tray;
+    FileSystem& files;
+    Shell& shell;
+    UrlCache& urlCache;
+    UrlHistory& urlHistory;
+    Clipboard& clipboard;
+    SystemInfo& system;
 };
 
 } // namespace calvorin::platform

@@ -22,11 +22,17 @@ inline constexpr std::int64_t FileNotFound = 2;
 inline constexpr std::int64_t PathNotFound = 3;
 inline constexpr std::int64_t AccessDenied = 5;
 inline constexpr std::int64_t InvalidHandle = 6;
+inline constexpr std::int64_t NotReady = 21;
 inline constexpr std::int64_t SharingViolation = 32;
 inline constexpr std::int64_t InvalidParameter = 87;
+inline constexpr std::int64_t InsufficientBuffer = 122;
+inline constexpr std::int64_t DirNotEmpty = 145;
+inline constexpr std::int64_t AlreadyExists = 183;
 inline constexpr std::int64_t MoreData = 234;
 inline constexpr std::int64_t NoMoreItems = 259;
 inline constexpr std::int64_t CallNotImplemented = 120;
+// An HRESULT of the COM services: the method is not implemented (E_NOTIMPL).
+inline constexpr std::int64_t NotImplemented = 0x80004001;
 } // namespace error
 
 } // namespace calvorin::platform

@@ -1,6 +1,8 @@
 #include "contract/test_platform.h"
 #include "platform/emulated/world.h"
 
+#include <vector>
+
 namespace calvorin::test {
 
 namespace {
@@ -21,9 +23,41 @@ class EmulatedTestPlatform final : public TestPlatform {
     std::string lastMessageBoxCaption() override { return caption_; }
     bool realTime() const override { return false; }
 
+    platform::FileSystem& files() override { return world_.files; }
+    platform::Shell& shell() override { return world_.shell; }
+    platform::UrlCache& urlCache() override { return world_.urlCache; }
+    platform::UrlHistory& urlHistory() override { return world_.urlHistory; }
+    platform::Clipboard& clipboard() override { return world_.clipboard; }
+    platform::SystemInfo& system() override { return world_.system; }
+    std::string scratchFolder() override {
+        const std::string folder = "C:\\Scratch" + std::to_string(++scratch_);
+        world_.files.makeFolder(folder);
+        return folder;
+    }
+    void holdOpen(const std::string& path) override {
+        world_.files.setInUse(path);
+        held_.push_back(path);
+    }
+    void releaseHeld() override {
+        for (const auto& path : held_) world_.files.setInUse(path, false);
+        held_.clear();
+    }
+    bool addCacheEntry(const std::string& url, std::uint32_t type, const std::string& content,
+                       std::string& localFile) override {
+        localFile = world_.shell.folders.at(platform::folder::InternetCache) + "\\Content.IE5\\X1\\entry" +
+                    std::to_string(world_.urlCache.entries.size()) + ".htm";
+        world_.urlCache.add({url, localFile, type}, content);
+        return true;
+    }
+    void setClipboardText(const std::string& text) override { world_.clipboard.text = text; }
+    bool clipboardHasText() override { return !world_.clipboard.text.empty(); }
+    bool onWine() const override { return false; }
+
   private:
     platform::emulated::World world_;
     std::string text_, caption_;
+    int scratch_ = 0;
+    std::vector<std::string> held_;
 };
 } // namespace
 

@@ -20,6 +20,26 @@ class TestPlatform {
     virtual std::string lastMessageBoxCaption() = 0;
     // True on the real system, where time really passes.
     virtual bool realTime() const = 0;
+
+    virtual platform::FileSystem& files() = 0;
+    virtual platform::Shell& shell() = 0;
+    virtual platform::UrlCache& urlCache() = 0;
+    virtual platform::UrlHistory& urlHistory() = 0;
+    virtual platform::Clipboard& clipboard() = 0;
+    virtual platform::SystemInfo& system() = 0;
+    // A new empty folder for this test (a Windows path without trailing ""); the test empties
+    // it, the platform removes it when it goes.
+    virtual std::string scratchFolder() = 0;
+    // Holds the file open with no sharing, as another program would, until released.
+    virtual void holdOpen(const std::string& path) = 0;
+    virtual void releaseHeld() = 0;
+    // Adds a URL cache entry of `type` whose local file holds `content`; gives its local file.
+    virtual bool addCacheEntry(const std::string& url, std::uint32_t type, const std::string& content,
+                               std::string& localFile) = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
+    virtual bool clipboardHasText() = 0;
+    // True under Wine, where some services are known to fall short of Windows.
+    virtual bool onWine() const = 0;
 };
 
 std::unique_ptr<TestPlatform> makeTestPlatform();

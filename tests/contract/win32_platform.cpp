@@ -1,12 +1,22 @@
 #include "contract/test_platform.h"
+#include "platform/win32/clipboard.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
+#include "platform/win32/file_system.h"
 #include "platform/win32/registry.h"
+#include "platform/win32/shell.h"
+#include "platform/win32/system_info.h"
 #include "platform/win32/text.h"
+#include "platform/win32/url_cache.h"
+#include "platform/win32/url_history.h"
 
 #include <windows.h>
+#include <wininet.h>
+
+#include <vector>
 
 #include <chrono>
+#include <cstring>
 #include <mutex>
 #include <thread>
 
@@ -36,10 +46,93 @@ std::string windowText(HWND hwnd) {
     return platform::win32::narrow(buffer);
 }
 
+// Deletes a folder with everything below it, read-only files included.
+void removeTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW data{};
+    HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                removeTree(path);
+            else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveDirectoryW(path.c_str());
+            else
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(h, &data));
+        FindClose(h);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
 class Win32TestPlatform final : public TestPlatform {
   public:
     ~Win32TestPlatform() override {
         if (answerer_.joinable()) answerer_.join();
+        releaseHeld();
+        for (const auto& folder : scratch_) removeTree(platform::win32::widen(folder));
+    }
+
+    platform::FileSystem& files() override { return files_; }
+    platform::Shell& shell() override { return shell_; }
+    platform::UrlCache& urlCache() override { return urlCache_; }
+    platform::UrlHistory& urlHistory() override { return urlHistory_; }
+    platform::Clipboard& clipboard() override { return clipboard_; }
+    platform::SystemInfo& system() override { return system_; }
+    std::string scratchFolder() override {
+        wchar_t temp[MAX_PATH + 1] = {};
+        GetTempPathW(MAX_PATH, temp);
+        static int counter = 0;
+        const std::wstring folder = std::wstring(temp) + L"calvorin-contract-" +
+                                    std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+        CreateDirectoryW(folder.c_str(), nullptr);
+        scratch_.push_back(platform::win32::narrow(folder));
+        return scratch_.back();
+    }
+    void holdOpen(const std::string& path) override {
+        HANDLE h = CreateFileW(platform::win32::widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                               nullptr, OPEN_EXISTING, 0, nullptr);
+        if (h != INVALID_HANDLE_VALUE) held_.push_back(h);
+    }
+    void releaseHeld() override {
+        for (HANDLE h : held_) CloseHandle(h);
+        held_.clear();
+    }
+    bool addCacheEntry(const std::string& url, std::uint32_t type, const std::string& content,
+                       std::string& localFile) override {
+        const std::wstring wurl = platform::win32::widen(url);
+        wchar_t file[MAX_PATH * 2] = {};
+        if (!CreateUrlCacheEntryW(wurl.c_str(), 0, L"htm", file, 0)) return false;
+        HANDLE h = CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
+        DWORD put = 0;
+        WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &put, nullptr);
+        CloseHandle(h);
+        FILETIME none{};
+        if (!CommitUrlCacheEntryW(wurl.c_str(), file, none, none, type, nullptr, 0, nullptr, nullptr))
+            return false;
+        localFile = platform::win32::narrow(file);
+        return true;
+    }
+    void setClipboardText(const std::string& text) override {
+        const std::wstring wide = platform::win32::widen(text);
+        if (!OpenClipboard(nullptr)) return;
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+        if (memory) {
+            std::memcpy(GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+            GlobalUnlock(memory);
+            if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+        }
+        CloseClipboard();
+    }
+    bool clipboardHasText() override { return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE; }
+    bool onWine() const override {
+        return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
     }
     platform::Registry& registry() override { return registry_; }
     platform::SettingsStore& settings() override { return settings_; }
@@ -79,6 +172,14 @@ class Win32TestPlatform final : public TestPlatform {
     platform::SettingsStore settings_{registry_};
     platform::win32::EventLoop events_;
     platform::win32::Dialogs dialogs_;
+    platform::win32::FileSystem files_;
+    platform::win32::Shell shell_;
+    platform::win32::UrlCache urlCache_;
+    platform::win32::UrlHistory urlHistory_;
+    platform::win32::Clipboard clipboard_;
+    platform::win32::SystemInfo system_;
+    std::vector<std::string> scratch_;
+    std::vector<HANDLE> held_;
     std::thread answerer_;
     std::mutex mutex_;
     std::string text_, caption_;

@@ -1,11 +1,17 @@
 #pragma once
+#include "platform/emulated/clipboard.h"
 #include "platform/emulated/dialogs.h"
 #include "platform/emulated/event_loop.h"
 #include "platform/emulated/failure_plan.h"
+#include "platform/emulated/file_system.h"
 #include "platform/emulated/internet.h"
 #include "platform/emulated/process.h"
 #include "platform/emulated/registry.h"
+#include "platform/emulated/shell.h"
+#include "platform/emulated/system_info.h"
 #include "platform/emulated/tray_icon.h"
+#include "platform/emulated/url_cache.h"
+#include "platform/emulated/url_history.h"
 #include "platform/platform.h"
 
 namespace calvorin::platform::emulated {
@@ -21,9 +27,18 @@ struct World {
     Internet internet{failures};
     Process process;
     TrayIcon tray{failures};
+    HostFolder host; // the drives live below it, and go with the world
+    FileSystem files{failures, host.path()};
+    Shell shell{failures, files};
+    UrlCache urlCache{failures, files};
+    UrlHistory urlHistory{failures};
+    Clipboard clipboard{failures};
+    SystemInfo system{failures};
 
     Platform platform() {
-        return Platform{registry, settings, dialogs, events, internet, process, tray};
+        return Platform{registry, settings, dialogs,  events,     internet,  process,
+                        tray,     files,    shell,    urlCache,   urlHistory, clipboard,
+                        system};
     }
 };
 

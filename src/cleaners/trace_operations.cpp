@@ -1,0 +1,38 @@
+#include "cleaners/trace_operations.h"
+
+#include "cleaners/internet_explorer_clean.h"
+
+namespace calvorin::cleaners {
+
+void plugWindowsAndInternetExplorer(core::EraseOperations& operations, platform::Platform& platform,
+                                    mdWindowsClean::ErrorReport report) {
+    using core::TraceGroup;
+    namespace win = mdWindowsClean;
+    namespace ie = mdIternetExplorerClean;
+    platform::Platform* p = &platform;
+    auto plug = [&](TraceGroup group, int index, void (*operation)(platform::Platform&)) {
+        operations.plug(group, index, {[p, operation] { operation(*p); }});
+    };
+
+    operations.plug(TraceGroup::Windows, 0, {[p] { win::EmptyRecycleBin(*p, "", true, true, true); }});
+    plug(TraceGroup::Windows, 1, win::ClearRunMRU);
+    operations.plug(TraceGroup::Windows, 2, {[p, report] { win::ClearRecentDocs(*p, report); }});
+    plug(TraceGroup::Windows, 3, win::ClearFindHistory);
+    plug(TraceGroup::Windows, 4, win::ClearStreamMRU);
+    plug(TraceGroup::Windows, 5, win::ClearClipboard);
+    plug(TraceGroup::Windows, 6, win::DeleteChkFiles);
+    plug(TraceGroup::Windows, 7, win::ClearWindowsTemp);
+    plug(TraceGroup::Windows, 8, win::ClearOpenSaveMRU);
+    plug(TraceGroup::Windows, 9, win::ClearSearchComputerMRU);
+
+    plug(TraceGroup::InternetExplorer, 0, ie::ClearTypedURLs);
+    plug(TraceGroup::InternetExplorer, 1, ie::ClearFormSuggestions);
+    plug(TraceGroup::InternetExplorer, 2, ie::ClearIECache);
+    plug(TraceGroup::InternetExplorer, 3, ie::ClearIntelliForms);
+    plug(TraceGroup::InternetExplorer, 4, ie::ClearIEHistory);
+    plug(TraceGroup::InternetExplorer, 5, ie::ClearSearchAssistantMRU);
+    plug(TraceGroup::InternetExplorer, 6, ie::WipeIndexDat);
+    plug(TraceGroup::InternetExplorer, 7, ie::ClearOEDeletedItems);
+}
+
+} // namespace calvorin::cleaners

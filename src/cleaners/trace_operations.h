@@ -1,0 +1,14 @@
+#pragma once
+#include "cleaners/windows_clean.h"
+#include "core/catalogue.h"
+#include "platform/platform.h"
+
+namespace calvorin::cleaners {
+
+// Plugs the erase operation of every Windows and Internet Explorer item but "Cookies" into
+// the catalogue. The operations work on `platform`, which must outlive them; ClearRecentDocs
+// hands its failures to `report`.
+void plugWindowsAndInternetExplorer(core::EraseOperations& operations, platform::Platform& platform,
+                                    mdWindowsClean::ErrorReport report);
+
+} // namespace calvorin::cleaners

@@ -1,0 +1,77 @@
+#include "contract/test_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+
+using namespace calvorin::platform;
+
+namespace {
+
+std::string upper(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+TEST(ShellContract, SpecialFoldersAreAbsolutePathsWithoutTrailingSeparator) {
+    auto p = calvorin::test::makeTestPlatform();
+    std::string profile;
+    ASSERT_TRUE(p->shell().specialFolder(folder::Profile, profile).ok());
+    for (int n : {folder::AppData, folder::InternetCache, folder::Cookies, folder::History, folder::Windows,
+                  folder::System, folder::ProgramFiles, folder::Profile, folder::Recent}) {
+        std::string path;
+        ASSERT_TRUE(p->shell().specialFolder(n, path).ok()) << n;
+        ASSERT_GE(path.size(), 3u) << n;
+        EXPECT_EQ(path.substr(1, 2), ":\\") << path;
+        EXPECT_NE(path.back(), '\\') << path;
+        if (n == folder::AppData || n == folder::InternetCache || n == folder::History || n == folder::Recent) {
+            EXPECT_EQ(upper(path).rfind(upper(profile) + "\\", 0), 0u) << path << " lies in the profile";
+        }
+    }
+    std::string windows, system;
+    p->shell().specialFolder(folder::Windows, windows);
+    p->shell().specialFolder(folder::System, system);
+    EXPECT_EQ(upper(system).rfind(upper(windows) + "\\", 0), 0u);
+}
+
+TEST(ShellContract, ClearingRecentDocumentsRemovesTheirShortcuts) {
+    auto p = calvorin::test::makeTestPlatform();
+    if (p->onWine()) GTEST_SKIP() << "Wine's SHAddToRecentDocs(NULL) leaves the recent documents in place";
+    std::string recent;
+    ASSERT_TRUE(p->shell().specialFolder(folder::Recent, recent).ok());
+    FileHandle f = kNoFile;
+    if (!p->files().open(recent + "\\calvorin contract.lnk", OpenMode::Output, f).ok()) {
+        p->files().createFolder(recent);
+        ASSERT_TRUE(p->files().open(recent + "\\calvorin contract.lnk", OpenMode::Output, f).ok());
+    }
+    p->files().close(f);
+    EXPECT_TRUE(p->shell().clearRecentDocuments().ok());
+    EXPECT_FALSE(p->files().fileExists(recent + "\\calvorin contract.lnk"));
+    p->files().remove(recent + "\\calvorin contract.lnk");
+}
+
+TEST(SystemInfoContract, TheTemporaryFolderExistsAndEndsInASeparator) {
+    auto p = calvorin::test::makeTestPlatform();
+    std::string temp;
+    ASSERT_TRUE(p->system().tempPath(temp).ok());
+    ASSERT_GE(temp.size(), 4u);
+    EXPECT_EQ(temp.back(), '\\');
+    std::uint32_t a = 0;
+    ASSERT_TRUE(p->files().attributes(temp.substr(0, temp.size() - 1), a).ok()) << temp;
+    EXPECT_TRUE(a & attr::Directory);
+}
+
+TEST(ClipboardContract, OpeningEmptyingAndClosingLeavesItEmpty) {
+    auto p = calvorin::test::makeTestPlatform();
+    p->setClipboardText("card number");
+    ASSERT_TRUE(p->clipboardHasText());
+    EXPECT_FALSE(p->clipboard().empty().ok()) << "only while open";
+    ASSERT_TRUE(p->clipboard().open().ok());
+    EXPECT_TRUE(p->clipboard().empty().ok());
+    EXPECT_TRUE(p->clipboard().close().ok());
+    EXPECT_FALSE(p->clipboardHasText());
+    EXPECT_FALSE(p->clipboard().close().ok()) << "closing twice fails";
+}
+
+} // namespace
