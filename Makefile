@@ -1,8 +1,8 @@
 # The two commands: `make run` and `make test`. Both install what is missing first.
-.PHONY: run test screenshots deps build-native build-windows clean
+.PHONY: run test screenshots bench deps build-native build-windows clean
 
-APT_PACKAGES := cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb \
-                imagemagick xdotool
+APT_PACKAGES := cmake ninja-build g++ googletest libbenchmark-dev g++-mingw-w64-x86-64-posix \
+                wine wine64 xvfb imagemagick xdotool
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 run: deps build-windows
@@ -14,6 +14,12 @@ test: deps build-native build-windows
 # One PNG of each page of the main window, under Wine on a virtual screen.
 screenshots: deps build-windows
 	cmake/screenshots.sh
+
+# Emptying a temporary folder of 50,000 files in 2,000 folders, beside rm -rf on the same tree.
+bench: deps
+	cmake --preset native-release
+	cmake --build --preset native-release --target shred_folder_bench
+	build/native-release/tests/shred_folder_bench
 
 deps:
 	@missing=""; \

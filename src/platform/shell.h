@@ -38,6 +38,9 @@ class Shell {
     virtual Status clearRecentDocuments() = 0;
     // The folder's path without a trailing "\".
     virtual Status specialFolder(int number, std::string& path) = 0;
+    // The shell's own file copy, without progress window or questions: an existing
+    // destination is overwritten.
+    virtual Status copyFile(const std::string& source, const std::string& destination) = 0;
 };
 
 } // namespace calvorin::platform

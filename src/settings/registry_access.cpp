@@ -101,4 +101,9 @@ void DeleteRegValue(platform::Platform& platform, platform::RegKey root, const s
     reg.closeKey(key);
 }
 
+bool copyFileSilent(platform::Platform& platform, const std::string& source,
+                    const std::string& destination) {
+    return platform.shell.copyFile(source, destination).ok();
+}
+
 } // namespace calvorin::settings

@@ -34,4 +34,9 @@ std::string tryGetOrCreateSettingString(platform::Platform& platform, platform::
 void DeleteRegValue(platform::Platform& platform, platform::RegKey root, const std::string& subKey,
                     const std::string& valueName);
 
+// Copies a file with the shell, showing nothing and overwriting the destination; false when
+// the copy failed.
+bool copyFileSilent(platform::Platform& platform, const std::string& source,
+                    const std::string& destination);
+
 } // namespace calvorin::settings

@@ -25,6 +25,7 @@ class EmulatedTestPlatform final : public TestPlatform {
 
     platform::FileSystem& files() override { return world_.files; }
     platform::Shell& shell() override { return world_.shell; }
+    platform::Internet& internet() override { return world_.internet; }
     platform::UrlCache& urlCache() override { return world_.urlCache; }
     platform::UrlHistory& urlHistory() override { return world_.urlHistory; }
     platform::Clipboard& clipboard() override { return world_.clipboard; }

@@ -75,3 +75,53 @@ TEST(ClipboardContract, OpeningEmptyingAndClosingLeavesItEmpty) {
 }
 
 } // namespace
+
+namespace {
+
+std::string readAll(calvorin::test::TestPlatform& p, const std::string& path) {
+    FileHandle f = kNoFile;
+    if (!p.files().open(path, OpenMode::Input, f).ok()) return "<unreadable>";
+    std::string all, chunk;
+    while (p.files().read(f, 4096, chunk).ok() && !chunk.empty()) all += chunk;
+    p.files().close(f);
+    return all;
+}
+
+void writeAll(calvorin::test::TestPlatform& p, const std::string& path, const std::string& data) {
+    FileHandle f = kNoFile;
+    ASSERT_TRUE(p.files().open(path, OpenMode::Output, f).ok()) << path;
+    ASSERT_TRUE(p.files().write(f, data).ok());
+    p.files().close(f);
+}
+
+TEST(ShellContract, ACopyOverwritesTheDestinationWithoutAsking) {
+    auto p = calvorin::test::makeTestPlatform();
+    const std::string dir = p->scratchFolder();
+    writeAll(*p, dir + "\\cvn.exe", std::string("new program\0\x01\xff", 14));
+    writeAll(*p, dir + "\\Calvorin.exe", "old program, longer than the new one");
+    ASSERT_TRUE(p->shell().copyFile(dir + "\\cvn.exe", dir + "\\Calvorin.exe").ok());
+    EXPECT_EQ(readAll(*p, dir + "\\Calvorin.exe"), std::string("new program\0\x01\xff", 14));
+    EXPECT_TRUE(p->files().fileExists(dir + "\\cvn.exe")) << "a copy leaves its source";
+    EXPECT_FALSE(p->shell().copyFile(dir + "\\absent.exe", dir + "\\other.exe").ok());
+    EXPECT_FALSE(p->files().fileExists(dir + "\\other.exe"));
+    p->files().remove(dir + "\\cvn.exe");
+    p->files().remove(dir + "\\Calvorin.exe");
+}
+
+TEST(InternetContract, ASessionOpensButAnUnreachablePageDoesNot) {
+    auto p = calvorin::test::makeTestPlatform();
+    InternetHandle root = kNoInternetHandle;
+    ASSERT_TRUE(p->internet().openRoot("Calvorin", root).ok());
+    EXPECT_NE(root, kNoInternetHandle);
+    InternetHandle page = kNoInternetHandle;
+    // Nothing listens on port 1 of this machine.
+    EXPECT_FALSE(p->internet()
+                     .openUrl(root, "http://127.0.0.1:1/",
+                              InternetFlagReload | InternetFlagNoCacheWrite | InternetFlagKeepConnection, page)
+                     .ok());
+    EXPECT_EQ(page, kNoInternetHandle);
+    EXPECT_TRUE(p->internet().closeHandle(root).ok());
+    EXPECT_FALSE(p->internet().transferExecuting());
+}
+
+} // namespace

@@ -27,6 +27,7 @@ class TestPlatform {
     virtual platform::UrlHistory& urlHistory() = 0;
     virtual platform::Clipboard& clipboard() = 0;
     virtual platform::SystemInfo& system() = 0;
+    virtual platform::Internet& internet() = 0;
     // A new empty folder for this test (a Windows path without trailing ""); the test empties
     // it, the platform removes it when it goes.
     virtual std::string scratchFolder() = 0;

@@ -2,6 +2,7 @@
 #include "platform/win32/clipboard.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
+#include "platform/win32/internet.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
@@ -83,6 +84,7 @@ class Win32TestPlatform final : public TestPlatform {
     platform::UrlHistory& urlHistory() override { return urlHistory_; }
     platform::Clipboard& clipboard() override { return clipboard_; }
     platform::SystemInfo& system() override { return system_; }
+    platform::Internet& internet() override { return internet_; }
     std::string scratchFolder() override {
         wchar_t temp[MAX_PATH + 1] = {};
         GetTempPathW(MAX_PATH, temp);
@@ -178,6 +180,7 @@ class Win32TestPlatform final : public TestPlatform {
     platform::win32::UrlHistory urlHistory_;
     platform::win32::Clipboard clipboard_;
     platform::win32::SystemInfo system_;
+    platform::win32::Internet internet_;
     std::vector<std::string> scratch_;
     std::vector<HANDLE> held_;
     std::thread answerer_;

@@ -148,3 +148,29 @@ TEST_F(RegistryAccessTest, TheSilentProceduresNeverReport) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CopyFileSilent, CopiesOverAnExistingFileAndSaysWhenItCouldNot) {
+    platform::emulated::World world;
+    platform::Platform p = world.platform();
+    auto write = [&](const std::string& path, const std::string& data) {
+        platform::FileHandle f = platform::kNoFile;
+        ASSERT_TRUE(world.files.open(path, platform::OpenMode::Output, f).ok());
+        world.files.write(f, data);
+        world.files.close(f);
+    };
+    write("C:\\cvn.exe", "new");
+    write("C:\\Calvorin.exe", "old and longer");
+    EXPECT_TRUE(copyFileSilent(p, "C:\\cvn.exe", "C:\\Calvorin.exe"));
+    std::uint64_t length = 0;
+    world.files.length("C:\\Calvorin.exe", length);
+    EXPECT_EQ(length, 3u);
+    EXPECT_FALSE(copyFileSilent(p, "C:\\missing.exe", "C:\\Calvorin.exe"));
+    world.failures.fail("Shell.copyFile", platform::Status::failure(32, "in use"));
+    EXPECT_FALSE(copyFileSilent(p, "C:\\cvn.exe", "C:\\Calvorin.exe"));
+    world.files.setAttributes("C:\\Calvorin.exe", platform::attr::ReadOnly);
+    EXPECT_FALSE(copyFileSilent(p, "C:\\cvn.exe", "C:\\Calvorin.exe")) << "a read-only file refuses";
+}
+
+} // namespace

@@ -58,4 +58,25 @@ Status Shell::specialFolder(int number, std::string& path) {
     return Status::success();
 }
 
+Status Shell::copyFile(const std::string& source, const std::string& destination) {
+    if (auto f = failures_.take("Shell.copyFile")) return *f;
+    FileHandle in = kNoFile;
+    Status s = files_.open(source, OpenMode::Input, in);
+    if (!s.ok()) return s;
+    std::string data, chunk;
+    while ((s = files_.read(in, 1 << 16, chunk)).ok() && !chunk.empty()) data += chunk;
+    files_.close(in);
+    if (!s.ok()) return s;
+    // A read-only destination refuses, as it does on Windows.
+    std::uint32_t attributes = 0;
+    if (files_.attributes(destination, attributes).ok() && (attributes & attr::ReadOnly))
+        return Status::failure(error::AccessDenied, "Access is denied.");
+    FileHandle out = kNoFile;
+    s = files_.open(destination, OpenMode::Output, out);
+    if (!s.ok()) return s;
+    s = files_.write(out, data);
+    files_.close(out);
+    return s;
+}
+
 } // namespace calvorin::platform::emulated

@@ -18,6 +18,7 @@ class Shell final : public platform::Shell {
     Status emptyRecycleBin(const std::string& root, std::uint32_t flags) override;
     Status clearRecentDocuments() override;
     Status specialFolder(int number, std::string& path) override;
+    Status copyFile(const std::string& source, const std::string& destination) override;
 
     // --- the test's side ---
     std::map<int, std::string> folders; // special folders by number; absent ones fail

@@ -30,4 +30,22 @@ Status Shell::specialFolder(int number, std::string& path) {
     return Status::success();
 }
 
+Status Shell::copyFile(const std::string& source, const std::string& destination) {
+    // Each list holds one path and ends with an extra NUL.
+    std::wstring from = widen(source);
+    from.push_back(L'\0');
+    std::wstring to = widen(destination);
+    to.push_back(L'\0');
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_COPY;
+    operation.pFrom = from.c_str();
+    operation.pTo = to.c_str();
+    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
+    const int rc = SHFileOperationW(&operation);
+    if (rc != 0) return fromCode(static_cast<unsigned long>(rc));
+    if (operation.fAnyOperationsAborted)
+        return Status::failure(ERROR_CANCELLED, "The operation was canceled by the user.");
+    return Status::success();
+}
+
 } // namespace calvorin::platform::win32
