@@ -22,11 +22,11 @@ std::string narrow(std::wstring_view utf16) {
     return out;
 }
 
-std::string errorText(unsigned long code) {
+std::string errorText(unsigned long code, void* module) {
     wchar_t* buffer = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const DWORD from = module ? FORMAT_MESSAGE_FROM_HMODULE : FORMAT_MESSAGE_FROM_SYSTEM;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | from | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   module, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::string text = n ? narrow(std::wstring_view(buffer, n)) : "Error " + std::to_string(code);
     if (buffer) LocalFree(buffer);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))

@@ -1,4 +1,5 @@
 #include "platform/win32/tray_icon.h"
+#include "platform/win32/text.h"
 
 #include <shellapi.h>
 
@@ -6,17 +7,6 @@
 #include <string>
 
 namespace calvorin::platform::win32 {
-
-namespace {
-std::wstring wide(const std::string& text) {
-    if (text.empty()) return {};
-    const int n =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-    return out;
-}
-} // namespace
 
 Status TrayIcon::notify(DWORD message, const TrayIconData& icon) {
     NOTIFYICONDATAW data{};
@@ -26,7 +16,7 @@ Status TrayIcon::notify(DWORD message, const TrayIconData& icon) {
     data.uFlags = icon.flags;
     data.uCallbackMessage = icon.callbackMessage;
     data.hIcon = icon_;
-    const std::wstring tip = wide(icon.tip);
+    const std::wstring tip = widen(icon.tip);
     const std::size_t fit =
         std::min<std::size_t>({tip.size(), TrayIconData::kMaxTip, std::size(data.szTip) - 1});
     std::copy_n(tip.begin(), fit, data.szTip);
