@@ -1,3 +1,4 @@
+#include "support/remove_tree.h"
 #include "contract/test_platform.h"
 #include "platform/win32/clipboard.h"
 #include "platform/win32/dialogs.h"
@@ -45,29 +46,6 @@ std::string windowText(HWND hwnd) {
     wchar_t buffer[1024] = {};
     GetWindowTextW(hwnd, buffer, 1024);
     return platform::win32::narrow(buffer);
-}
-
-// Deletes a folder with everything below it, read-only files included.
-void removeTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW data{};
-    HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-                removeTree(path);
-            else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveDirectoryW(path.c_str());
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(h, &data));
-        FindClose(h);
-    }
-    RemoveDirectoryW(folder.c_str());
 }
 
 class Win32TestPlatform final : public TestPlatform {

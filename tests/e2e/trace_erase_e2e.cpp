@@ -1,6 +1,7 @@
 // The Windows and Internet Explorer items erase real traces: the prefix is filled through the
 // Windows API, the items are ticked and the run started through the window, and then the
 // registry, the files, the URL cache and the clipboard are read back.
+#include "support/remove_tree.h"
 #include "e2e/driver.h"
 #include "resource.h"
 
@@ -19,6 +20,7 @@
 #include <vector>
 
 using namespace calvorin::e2e;
+using calvorin::test::removeTree;
 
 namespace {
 
@@ -120,27 +122,6 @@ std::wstring tempFolder() {
     wchar_t path[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH + 1, path);
     return path; // ends in "\"
-}
-
-// Deletes a folder with everything below it, read-only, hidden and system files included.
-void removeTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW data{};
-    HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                removeTree(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(h, &data));
-        FindClose(h);
-    }
-    SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryW(folder.c_str());
 }
 
 void removePath(const std::wstring& path) {
