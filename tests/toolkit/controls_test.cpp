@@ -3,6 +3,8 @@
 #include "toolkit/controls.h"
 #include "toolkit/timer.h"
 
+#include "toolkit/recording_peer.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -12,10 +14,7 @@ using namespace calvorin::toolkit;
 
 namespace {
 
-struct RecordingPeer : Peer {
-    std::vector<Property> changes;
-    void changed(Property p) override { changes.push_back(p); }
-};
+using calvorin::test::RecordingPeer;
 
 TEST(Controls, ACheckBoxRunsItsClickOnlyWhenItsStateChanges) {
     CheckBox box;

@@ -1,6 +1,8 @@
 #include "toolkit/display_controls.h"
 #include "toolkit/edit_controls.h"
 
+#include "toolkit/recording_peer.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -9,10 +11,7 @@ using namespace calvorin::toolkit;
 
 namespace {
 
-struct RecordingPeer : Peer {
-    std::vector<Property> changes;
-    void changed(Property p) override { changes.push_back(p); }
-};
+using calvorin::test::RecordingPeer;
 
 TEST(EditControls, ATextBoxRunsChangeOnlyForANewText) {
     TextBox box;
