@@ -4,6 +4,7 @@
 #include "core/error_report.h"
 #include "core/main_form.h"
 #include "platform/win32/clipboard.h"
+#include "platform/win32/desktop.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
 #include "platform/win32/file_system.h"
@@ -44,8 +45,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     platform::win32::UrlHistory urlHistory;
     platform::win32::Clipboard clipboard;
     platform::win32::SystemInfo system;
+    platform::win32::Desktop desktop;
     platform::Platform os{registry, settings, dialogs,  events,     internet,  process, tray,
-                          files,    shell,    urlCache, urlHistory, clipboard, system};
+                          files,    shell,    urlCache, urlHistory, clipboard, system, desktop};
 
     core::frmMain form(os);
     cleaners::plugWindowsAndInternetExplorer(

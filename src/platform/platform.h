@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/clipboard.h"
+#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/event_loop.h"
 #include "platform/file_system.h"
@@ -31,6 +32,7 @@ struct Platform {
     UrlHistory& urlHistory;
     Clipboard& clipboard;
     SystemInfo& system;
+    Desktop& desktop;
 };
 
 } // namespace calvorin::platform

@@ -30,6 +30,10 @@ class EmulatedTestPlatform final : public TestPlatform {
     platform::UrlHistory& urlHistory() override { return world_.urlHistory; }
     platform::Clipboard& clipboard() override { return world_.clipboard; }
     platform::SystemInfo& system() override { return world_.system; }
+    platform::Desktop& desktop() override { return world_.desktop; }
+    platform::WindowHandle makeWindow(const std::string& className, const std::string& title) override {
+        return world_.desktop.addWindow(className, title);
+    }
     std::string scratchFolder() override {
         const std::string folder = "C:\\Scratch" + std::to_string(++scratch_);
         world_.files.makeFolder(folder);

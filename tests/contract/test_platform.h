@@ -28,6 +28,9 @@ class TestPlatform {
     virtual platform::Clipboard& clipboard() = 0;
     virtual platform::SystemInfo& system() = 0;
     virtual platform::Internet& internet() = 0;
+    virtual platform::Desktop& desktop() = 0;
+    // A visible top-level window of this class and title, owned by the test, gone with the platform.
+    virtual platform::WindowHandle makeWindow(const std::string& className, const std::string& title) = 0;
     // A new empty folder for this test (a Windows path without trailing ""); the test empties
     // it, the platform removes it when it goes.
     virtual std::string scratchFolder() = 0;

@@ -1,6 +1,7 @@
 #include "support/remove_tree.h"
 #include "contract/test_platform.h"
 #include "platform/win32/clipboard.h"
+#include "platform/win32/desktop.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
 #include "platform/win32/internet.h"
@@ -53,6 +54,7 @@ class Win32TestPlatform final : public TestPlatform {
     ~Win32TestPlatform() override {
         if (answerer_.joinable()) answerer_.join();
         releaseHeld();
+        for (HWND w : windows_) DestroyWindow(w);
         for (const auto& folder : scratch_) removeTree(platform::win32::widen(folder));
     }
 
@@ -62,6 +64,20 @@ class Win32TestPlatform final : public TestPlatform {
     platform::UrlHistory& urlHistory() override { return urlHistory_; }
     platform::Clipboard& clipboard() override { return clipboard_; }
     platform::SystemInfo& system() override { return system_; }
+    platform::Desktop& desktop() override { return desktop_; }
+    platform::WindowHandle makeWindow(const std::string& className, const std::string& title) override {
+        const std::wstring cls = platform::win32::widen(className);
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = cls.c_str();
+        RegisterClassW(&wc); // a second registration of the same class fails harmlessly
+        HWND w = CreateWindowExW(0, cls.c_str(), platform::win32::widen(title).c_str(),
+                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 200, nullptr, nullptr,
+                                 wc.hInstance, nullptr);
+        if (w) windows_.push_back(w);
+        return reinterpret_cast<std::uintptr_t>(w);
+    }
     platform::Internet& internet() override { return internet_; }
     std::string scratchFolder() override {
         wchar_t temp[MAX_PATH + 1] = {};
@@ -157,6 +173,8 @@ class Win32TestPlatform final : public TestPlatform {
     platform::win32::UrlCache urlCache_;
     platform::win32::UrlHistory urlHistory_;
     platform::win32::Clipboard clipboard_;
+    platform::win32::Desktop desktop_;
+    std::vector<HWND> windows_;
     platform::win32::SystemInfo system_;
     platform::win32::Internet internet_;
     std::vector<std::string> scratch_;

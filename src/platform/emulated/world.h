@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/emulated/clipboard.h"
+#include "platform/emulated/desktop.h"
 #include "platform/emulated/dialogs.h"
 #include "platform/emulated/event_loop.h"
 #include "platform/emulated/failure_plan.h"
@@ -34,11 +35,12 @@ struct World {
     UrlHistory urlHistory{failures};
     Clipboard clipboard{failures};
     SystemInfo system{failures};
+    Desktop desktop{failures};
 
     Platform platform() {
         return Platform{registry, settings, dialogs,  events,     internet,  process,
                         tray,     files,    shell,    urlCache,   urlHistory, clipboard,
-                        system};
+                        system,   desktop};
     }
 };
 
