@@ -1,6 +1,7 @@
 // Entry of Calvorin.exe: the Windows platform, the main window, the message loop.
 #include "app/main_window.h"
 #include "cleaners/trace_operations.h"
+#include "cookies/cookie_keeper.h"
 #include "core/error_report.h"
 #include "core/main_form.h"
 #include "platform/win32/clipboard.h"
@@ -25,6 +26,23 @@
 #include <shellapi.h>
 
 using namespace calvorin;
+
+namespace {
+// The folder holding this program file, without trailing "\".
+std::string programFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return platform::win32::narrow(path.substr(0, path.find_last_of(L'\\')));
+}
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
@@ -55,6 +73,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             platform::Status failure{number, message};
             core::MdErrorHand::ReportError(os, message, failure);
         });
+    cookies::CookieKeeper cookieKeeper(os, form.lstCookies, programFolder());
+    cookieKeeper.plug(form);
     app::MainWindow window(instance, form);
     events.preTranslate = [&](void* msg) { return window.host().preTranslate(static_cast<MSG*>(msg)); };
     dialogs.setOwner(window.handle());

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "resource.h"
+#include "toolkit/win32/check_list_peer.h"
 #include "toolkit/win32/peers.h"
 
 namespace calvorin::app {
@@ -64,7 +65,7 @@ void MainWindow::bindErasePage(HWND erase) {
     }
     // The cookie list lies over the groups when shown.
     SetWindowPos(GetDlgItem(erase, IDC_LST_COOKIES), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    host_.bind<ListPeer>(erase, IDC_LST_COOKIES, form.lstCookies);
+    host_.bind<CheckListPeer>(erase, IDC_LST_COOKIES, form.lstCookies);
     host_.bind<ButtonPeer>(erase, IDC_SELL_ALL, form.cmdSellAll);
     host_.bind<ButtonPeer>(erase, IDC_DESELL_ALL, form.cmdDesellAll);
     host_.bind<ButtonPeer>(erase, IDC_CLEAN_REB, form.cmdCleanReb);

@@ -26,7 +26,7 @@ void frmMain::wireErasePage() {
 void frmMain::itemClicked(TraceGroup g, int index) {
     auto& box = group(g)[index];
     if (g == TraceGroup::InternetExplorer && index == 8) {
-        if (cookieKeeper.saveKeptCookies) cookieKeeper.saveKeptCookies();
+        saveKeepList();
         if (cookieKeeper.cmdGetCache) cookieKeeper.cmdGetCache();
     }
     if (g == TraceGroup::Opera) box.setToolTipText("Check To Erase " + box.caption());
@@ -76,6 +76,11 @@ void frmMain::tabSwitched() {
     for (int g = 0; g < kGroupCount; ++g) groupFrame(static_cast<TraceGroup>(g)).setVisible(g == tab);
     if (tab >= 0 && tab < kGroupCount)
         Label1.setCaption(std::string(groupCaption(static_cast<TraceGroup>(tab))));
+}
+
+void frmMain::saveKeepList() {
+    if (cookieKeeper.saveKeptCookies && cookieKeeper.listFilled && cookieKeeper.listFilled())
+        cookieKeeper.saveKeptCookies();
 }
 
 } // namespace calvorin::core

@@ -26,7 +26,7 @@ struct RunGuard {
 
 void frmMain::startCleaning() {
     if (cleaning_) return; // a click during a run's pause would otherwise nest a second run
-    if (cookieKeeper.saveKeptCookies) cookieKeeper.saveKeptCookies();
+    saveKeepList();
     doClean();
 }
 

@@ -173,6 +173,12 @@ class frmMain : public toolkit::Form {
     // Ticks (1) or unticks (0) every item of the current tab.
     void setTabSelection(int value);
 
+    // --- cookie keep-list ---
+    // Every save of the keep-list goes through here: it saves only once the cookie list has
+    // been filled in this run, since before that the list holds none of the user's choices
+    // and saving it would empty the keep-list.
+    void saveKeepList();
+
   private:
     void designPages();
     void wireErasePage();

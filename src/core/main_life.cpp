@@ -110,10 +110,7 @@ void frmMain::bringToFront(toolkit::Frame& page) {
 }
 
 void frmMain::Form_Unload() {
-    // An unfilled cookie list holds none of the user's choices: saving it would empty the
-    // keep-list.
-    if (cookieKeeper.saveKeptCookies && cookieKeeper.listFilled && cookieKeeper.listFilled())
-        cookieKeeper.saveKeptCookies();
+    saveKeepList();
     // Saved before the erase, so that the ticks survive it.
     saveLastSelection();
     if (chkRun[1].value() == toolkit::Checked) doClean();

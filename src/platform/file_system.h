@@ -72,6 +72,12 @@ class FileSystem {
     // Only an empty folder can be removed (error::DirNotEmpty otherwise); a link to a folder
     // is removed as a link, its target untouched.
     virtual Status removeFolder(const std::string& path) = 0;
+
+    // Writes what the program wrote to the open file through to the disk.
+    virtual Status flush(FileHandle file) = 0;
+    // Moves a file to `to` in one step, replacing a file already there: the target is then
+    // either the old file or the new one, never a mix. A read-only or open target refuses.
+    virtual Status rename(const std::string& from, const std::string& to) = 0;
 };
 
 } // namespace calvorin::platform

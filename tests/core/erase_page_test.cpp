@@ -59,6 +59,7 @@ TEST_F(ErasePageTest, HoveringTheCookiesItemOrTheFramesHidesTheCookieList) {
 TEST_F(ErasePageTest, ClickingCookiesSavesThenReloadsTheKeepListWhicheverWay) {
     std::vector<std::string> calls;
     form.cookieKeeper.saveKeptCookies = [&] { calls.push_back("save"); };
+    form.cookieKeeper.listFilled = [] { return true; };
     form.cookieKeeper.cmdGetCache = [&] {
         calls.push_back("reload:" + form.Label1.caption());
     };
@@ -84,6 +85,7 @@ TEST_F(ErasePageTest, SelectAllTicksOnlyTheCurrentTab) {
 TEST_F(ErasePageTest, SelectAllOnTheInternetExplorerTabRunsTheCookiesClick) {
     int saves = 0;
     form.cookieKeeper.saveKeptCookies = [&] { ++saves; };
+    form.cookieKeeper.listFilled = [] { return true; };
     form.tabItems.setSelectedIndex(1);
     form.cmdSellAll.click();
     EXPECT_EQ(saves, 1);

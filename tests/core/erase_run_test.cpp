@@ -174,6 +174,7 @@ TEST_F(EraseRunTest, AStartRequestDuringARunIsDroppedAndTheRunGoesOn) {
     recordAll();
     int saves = 0;
     form.cookieKeeper.saveKeptCookies = [&] { ++saves; };
+    form.cookieKeeper.listFilled = [] { return true; };
     form.chkWinSettings[0].setValue(1);
     form.chkWinSettings[1].setValue(1);
     world.events.at(world.events.tickCount() + 500, [&] {
@@ -217,6 +218,7 @@ TEST_F(EraseRunTest, TimersKeepFiringDuringThePauses) {
 TEST_F(EraseRunTest, StartCleaningSavesTheKeepListFirst) {
     std::vector<std::string> order;
     form.cookieKeeper.saveKeptCookies = [&] { order.push_back("save"); };
+    form.cookieKeeper.listFilled = [] { return true; };
     form.eraseOperations.plug(TraceGroup::InternetExplorer, 8, {[&] { order.push_back("delete"); },
                                                                  [&] { order.push_back("reload"); }});
     form.chkIEsettings[8].setValue(1);

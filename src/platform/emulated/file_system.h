@@ -36,6 +36,8 @@ class FileSystem final : public platform::FileSystem {
     Status remove(const std::string& path) override;
     Status createFolder(const std::string& path) override;
     Status removeFolder(const std::string& path) override;
+    Status flush(FileHandle file) override;
+    Status rename(const std::string& from, const std::string& to) override;
 
     // --- the test's side ---
     void addDrive(char letter);

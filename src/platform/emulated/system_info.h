@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/emulated/ansi_code_page.h"
 #include "platform/emulated/failure_plan.h"
 #include "platform/system_info.h"
 
@@ -12,6 +13,20 @@ class SystemInfo final : public platform::SystemInfo {
         path.clear();
         if (auto f = failures_.take("SystemInfo.tempPath")) return *f;
         path = temp;
+        return Status::success();
+    }
+
+    // The code page of a Western European Windows.
+    Status toAnsi(const std::string& text, std::string& ansi) override {
+        ansi.clear();
+        if (auto f = failures_.take("SystemInfo.toAnsi")) return *f;
+        ansi = utf8ToWindows1252(text);
+        return Status::success();
+    }
+    Status fromAnsi(const std::string& ansi, std::string& text) override {
+        text.clear();
+        if (auto f = failures_.take("SystemInfo.fromAnsi")) return *f;
+        text = windows1252ToUtf8(ansi);
         return Status::success();
     }
 

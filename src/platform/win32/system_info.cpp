@@ -14,4 +14,28 @@ Status SystemInfo::tempPath(std::string& path) {
     return Status::success();
 }
 
+Status SystemInfo::toAnsi(const std::string& text, std::string& ansi) {
+    ansi.clear();
+    const std::wstring wide = widen(text);
+    if (wide.empty()) return Status::success();
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    if (n <= 0) return lastError();
+    ansi.resize(static_cast<std::size_t>(n));
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), n, nullptr,
+                        nullptr);
+    return Status::success();
+}
+
+Status SystemInfo::fromAnsi(const std::string& ansi, std::string& text) {
+    text.clear();
+    if (ansi.empty()) return Status::success();
+    const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    if (n <= 0) return lastError();
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
+    text = narrow(wide);
+    return Status::success();
+}
+
 } // namespace calvorin::platform::win32

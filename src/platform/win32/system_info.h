@@ -6,6 +6,8 @@ namespace calvorin::platform::win32 {
 class SystemInfo final : public platform::SystemInfo {
   public:
     Status tempPath(std::string& path) override;
+    Status toAnsi(const std::string& text, std::string& ansi) override;
+    Status fromAnsi(const std::string& ansi, std::string& text) override;
 };
 
 } // namespace calvorin::platform::win32

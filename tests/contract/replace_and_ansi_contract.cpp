@@ -1,0 +1,81 @@
+// What the keep-list relies on: a file replaced whole in one step, and ANSI text.
+#include "contract/test_platform.h"
+
+#include <gtest/gtest.h>
+
+using namespace calvorin::platform;
+
+namespace {
+
+class ReplaceContract : public ::testing::Test {
+  protected:
+    void SetUp() override { dir_ = p_->scratchFolder(); }
+    void TearDown() override { p_->releaseHeld(); }
+    FileSystem& fs() { return p_->files(); }
+    std::string at(const std::string& name) { return dir_ + "\\" + name; }
+    void put(const std::string& name, const std::string& content) {
+        FileHandle f = kNoFile;
+        ASSERT_TRUE(fs().open(at(name), OpenMode::Output, f).ok()) << name;
+        ASSERT_TRUE(fs().write(f, content).ok());
+        ASSERT_TRUE(fs().flush(f).ok());
+        ASSERT_TRUE(fs().close(f).ok());
+    }
+    std::string get(const std::string& name) {
+        FileHandle f = kNoFile;
+        if (!fs().open(at(name), OpenMode::Input, f).ok()) return "<cannot open>";
+        std::string bytes;
+        fs().read(f, 1 << 16, bytes);
+        fs().close(f);
+        return bytes;
+    }
+
+    std::unique_ptr<calvorin::test::TestPlatform> p_ = calvorin::test::makeTestPlatform();
+    std::string dir_;
+};
+
+TEST_F(ReplaceContract, RenameMovesAFileAndReplacesAnExistingTargetWhole) {
+    put("list.new", "new text");
+    ASSERT_TRUE(fs().rename(at("list.new"), at("list.inf")).ok()) << "to a name not yet taken";
+    EXPECT_EQ(get("list.inf"), "new text");
+    EXPECT_FALSE(fs().fileExists(at("list.new")));
+
+    put("list.new", "newer");
+    ASSERT_TRUE(fs().rename(at("list.new"), at("LIST.INF")).ok()) << "over an existing file";
+    EXPECT_EQ(get("list.inf"), "newer");
+    EXPECT_FALSE(fs().fileExists(at("list.new")));
+
+    const Status s = fs().rename(at("missing.new"), at("list.inf"));
+    EXPECT_EQ(s.number, error::FileNotFound);
+    EXPECT_EQ(get("list.inf"), "newer");
+    EXPECT_EQ(fs().rename(at("list.inf"), at("no such folder\\list.inf")).number, error::PathNotFound);
+}
+
+TEST_F(ReplaceContract, AReadOnlyOrOpenTargetRefusesAndBothFilesStay) {
+    put("list.inf", "old");
+    put("list.new", "new");
+    ASSERT_TRUE(fs().setAttributes(at("list.inf"), attr::ReadOnly).ok());
+    EXPECT_FALSE(fs().rename(at("list.new"), at("list.inf")).ok());
+    EXPECT_EQ(get("list.inf"), "old");
+    EXPECT_EQ(get("list.new"), "new");
+    ASSERT_TRUE(fs().setAttributes(at("list.inf"), attr::Normal).ok());
+
+    p_->holdOpen(at("list.inf"));
+    EXPECT_FALSE(fs().rename(at("list.new"), at("list.inf")).ok());
+    p_->releaseHeld();
+    EXPECT_EQ(get("list.inf"), "old");
+    EXPECT_EQ(get("list.new"), "new");
+}
+
+TEST(AnsiContract, TextCrossesTheAnsiCodePageAndComesBack) {
+    auto p = calvorin::test::makeTestPlatform();
+    std::string ansi, back;
+    ASSERT_TRUE(p->system().toAnsi("Cookie:ann@news.example/", ansi).ok());
+    EXPECT_EQ(ansi, "Cookie:ann@news.example/") << "plain ASCII is the same in every ANSI code page";
+    ASSERT_TRUE(p->system().toAnsi("caf\xC3\xA9", ansi).ok());
+    ASSERT_TRUE(p->system().fromAnsi(ansi, back).ok());
+    EXPECT_EQ(back, "caf\xC3\xA9");
+    ASSERT_TRUE(p->system().toAnsi("", ansi).ok());
+    EXPECT_EQ(ansi, "");
+}
+
+} // namespace
