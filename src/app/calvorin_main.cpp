@@ -73,6 +73,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             platform::Status failure{number, message};
             core::MdErrorHand::ReportError(os, message, failure);
         });
+    cleaners::plugNetscapeAndOpera(
+        form.eraseOperations, os, [&os](const std::string& message, std::int64_t number) {
+            platform::Status failure{number, message};
+            core::MdErrorHand::ReportError(os, message, failure);
+        });
     cookies::CookieKeeper cookieKeeper(os, form.lstCookies, programFolder());
     cookieKeeper.plug(form);
     app::MainWindow window(instance, form);

@@ -1,6 +1,7 @@
 #include "cleaners/trace_operations.h"
 
 #include "cleaners/internet_explorer_clean.h"
+#include "cleaners/netscape_clean.h"
 
 namespace calvorin::cleaners {
 
@@ -33,6 +34,23 @@ void plugWindowsAndInternetExplorer(core::EraseOperations& operations, platform:
     plug(TraceGroup::InternetExplorer, 5, ie::ClearSearchAssistantMRU);
     plug(TraceGroup::InternetExplorer, 6, ie::WipeIndexDat);
     plug(TraceGroup::InternetExplorer, 7, ie::ClearOEDeletedItems);
+}
+
+void plugNetscapeAndOpera(core::EraseOperations& operations, platform::Platform& platform,
+                          mdWindowsClean::ErrorReport report) {
+    using core::TraceGroup;
+    namespace ns = mdNetscape;
+    platform::Platform* p = &platform;
+    auto call = [p](void (*operation)(platform::Platform&)) -> core::EraseOperation {
+        return [p, operation] { operation(*p); };
+    };
+
+    operations.plug(TraceGroup::Netscape, 0, {call(ns::ClearNetscapeTypedHistory)});
+    operations.plug(TraceGroup::Netscape, 1, {call(ns::ClearNetscapeCache)});
+    operations.plug(TraceGroup::Netscape, 2, {call(ns::ClearNetscapeMail)});
+    operations.plug(TraceGroup::Netscape, 3, {[p, report] { ns::ClearNetScapeHistory(*p, report); }});
+    operations.plug(TraceGroup::Netscape, 4, {call(ns::ClearNetscapeCookies)});
+    operations.plug(TraceGroup::Netscape, 5, {call(ns::ClearNetscapeFormData)});
 }
 
 } // namespace calvorin::cleaners

@@ -11,4 +11,9 @@ namespace calvorin::cleaners {
 void plugWindowsAndInternetExplorer(core::EraseOperations& operations, platform::Platform& platform,
                                     mdWindowsClean::ErrorReport report);
 
+// Plugs the erase operations of the Netscape and Opera items into the catalogue, in their
+// call order; ClearNetScapeHistory hands its failures to `report`.
+void plugNetscapeAndOpera(core::EraseOperations& operations, platform::Platform& platform,
+                          mdWindowsClean::ErrorReport report);
+
 } // namespace calvorin::cleaners
