@@ -2,6 +2,7 @@
 
 #include "cleaners/internet_explorer_clean.h"
 #include "cleaners/netscape_clean.h"
+#include "cleaners/opera_clean.h"
 
 namespace calvorin::cleaners {
 
@@ -40,6 +41,7 @@ void plugNetscapeAndOpera(core::EraseOperations& operations, platform::Platform&
                           mdWindowsClean::ErrorReport report) {
     using core::TraceGroup;
     namespace ns = mdNetscape;
+    namespace op = mdOpera;
     platform::Platform* p = &platform;
     auto call = [p](void (*operation)(platform::Platform&)) -> core::EraseOperation {
         return [p, operation] { operation(*p); };
@@ -51,6 +53,10 @@ void plugNetscapeAndOpera(core::EraseOperations& operations, platform::Platform&
     operations.plug(TraceGroup::Netscape, 3, {[p, report] { ns::ClearNetScapeHistory(*p, report); }});
     operations.plug(TraceGroup::Netscape, 4, {call(ns::ClearNetscapeCookies)});
     operations.plug(TraceGroup::Netscape, 5, {call(ns::ClearNetscapeFormData)});
+
+    operations.plug(TraceGroup::Opera, 0, {call(op::ClearOperaTypedURLs)});
+    operations.plug(TraceGroup::Opera, 1, {call(op::ClearOperaCache), call(op::ClearOperaCache4)});
+    operations.plug(TraceGroup::Opera, 2, {call(op::ClearOperaCookies), call(op::ClearOperaCookies4)});
 }
 
 } // namespace calvorin::cleaners
