@@ -82,12 +82,15 @@ void communicatorBlock(Platform& p, const Targets& t, NameList& list) {
 }
 
 // The folder below which the Mozilla profiles lie: in the user profile, or where a Windows
-// without one keeps application data; "" when neither is known.
+// without one keeps application data; "" when neither is known. A profile without an
+// "Application Data" folder (a system that keeps it elsewhere and links no such name to it)
+// has its Mozilla folder in application data as well.
 std::string mozillaProfiles(Platform& p) {
     const std::string profile = AddBackslash(GetSpecialFolder(p, folder::Profile));
-    if (profile != "\\") return profile + "Application Data\\Mozilla\\Profiles";
+    if (profile != "\\" && FolderExists(p, profile + "Application Data"))
+        return profile + "Application Data\\Mozilla\\Profiles";
     const std::string appData = AddBackslash(GetSpecialFolder(p, folder::AppData));
-    if (appData == "\\") return {};
+    if (appData == "\\") return profile != "\\" ? profile + "Application Data\\Mozilla\\Profiles" : "";
     return appData + "Mozilla\\Profiles";
 }
 

@@ -135,6 +135,14 @@ TEST_F(NetscapeCleanTest, WithoutAUserProfileFolderMozillaIsSearchedInApplicatio
     ClearNetScapeHistory(p, {});
     EXPECT_FALSE(exists(appData + "history.dat"));
     EXPECT_TRUE(exists(kProfile + "history.dat"));
+
+    // A profile folder that keeps no "Application Data" of its own sends the search there too.
+    world.shell.folders[folder::Profile] = "C:\\Users\\eve";
+    world.files.makeFolder("C:\\Users\\eve\\AppData");
+    files({appData + "history.dat"});
+    ClearNetScapeHistory(p, {});
+    EXPECT_FALSE(exists(appData + "history.dat"));
+    EXPECT_TRUE(exists(kProfile + "history.dat"));
 }
 
 TEST_F(NetscapeCleanTest, CookiesGoOnlyFromProfilesTheRegistryFileNamesThatHaveACache) {
