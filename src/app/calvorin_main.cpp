@@ -1,5 +1,6 @@
 // Entry of Calvorin.exe: the Windows platform, the main window, the message loop.
 #include "app/main_window.h"
+#include "automation/schedule.h"
 #include "cleaners/trace_operations.h"
 #include "cookies/cookie_keeper.h"
 #include "core/error_report.h"
@@ -86,6 +87,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     tray.setWindow(window.handle(), window.icon());
 
     settings::plugStartupRecords(form, os);
+    automation::Schedule schedule(form, os);
     form.slots.openWebPage = [](const std::string& address) {
         ShellExecuteW(nullptr, nullptr, platform::win32::widen(address).c_str(), nullptr, nullptr,
                       SW_SHOWNORMAL);

@@ -52,7 +52,7 @@ bool frmMain::Form_Load() {
     if (chkRun[2].value() == toolkit::Checked) doClean();
 
     initScheduleDisplay();
-    lbldate.setCaption(timeOfDayText(platform_.events.now()));
+    lbldate.setCaption(platform_.events.timeText(platform_.events.now()));
     scheduleMinutes = 0;
     LastDateClean();
     LastCleanCap.setCaption(lastEraseText("Last Erase :   "));
@@ -60,6 +60,9 @@ bool frmMain::Form_Load() {
     trayIcon_ = platform::TrayIconData{};
     trayIcon_.tip = caption().substr(0, platform::TrayIconData::kMaxTip);
     platform_.tray.add(trayIcon_);
+    // The schedule and the clock run from here until the window closes.
+    timSchedule.setEnabled(true);
+    Timer1.setEnabled(true);
     return true;
 }
 
@@ -110,6 +113,9 @@ void frmMain::bringToFront(toolkit::Frame& page) {
 }
 
 void frmMain::Form_Unload() {
+    // A window on its way out starts no scheduled run and keeps no clock.
+    timSchedule.setEnabled(false);
+    Timer1.setEnabled(false);
     saveKeepList();
     // Saved before the erase, so that the ticks survive it.
     saveLastSelection();

@@ -35,6 +35,8 @@ class EventLoop {
     virtual std::string shortDate(const Date& date) = 0;
     // A date typed as the system reads dates in its own format; nothing when it is none.
     virtual std::optional<Date> parseDate(const std::string& text) = 0;
+    // A time of day as text in the system's own time format ("9:05:07 AM", "09:05:07").
+    virtual std::string timeText(const DateTime& time) = 0;
 };
 
 } // namespace calvorin::platform

@@ -150,4 +150,27 @@ std::optional<Date> EventLoop::parseDate(const std::string& text) {
     return d;
 }
 
+std::string EventLoop::timeText(const DateTime& time) {
+    std::string out;
+    for (std::size_t i = 0; i < timePattern_.size();) {
+        const char c = timePattern_[i];
+        std::size_t n = 1;
+        while (i + n < timePattern_.size() && timePattern_[i + n] == c) ++n;
+        auto num = [&](int v) {
+            std::string s = std::to_string(v);
+            if (n >= 2 && s.size() < 2) s.insert(s.begin(), '0');
+            return s;
+        };
+        const int h12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
+        if (c == 'h') out += num(h12);
+        else if (c == 'H') out += num(time.hour);
+        else if (c == 'm') out += num(time.minute);
+        else if (c == 's') out += num(time.second);
+        else if (c == 't') out += std::string(time.hour < 12 ? "AM" : "PM").substr(0, n >= 2 ? 2 : 1);
+        else out.append(n, c);
+        i += n;
+    }
+    return out;
+}
+
 } // namespace calvorin::platform::emulated

@@ -22,6 +22,7 @@ class EventLoop final : public platform::EventLoop {
     void stopTimer(TimerId id) override;
     std::string shortDate(const Date& date) override;
     std::optional<Date> parseDate(const std::string& text) override;
+    std::string timeText(const DateTime& time) override;
 
     // --- the test's side ---
     // Sets the wall clock (the tick counter is left as it is).
@@ -31,6 +32,8 @@ class EventLoop final : public platform::EventLoop {
     void at(std::uint64_t tick, std::function<void()> event);
     // The short date pattern, with d, dd, M, MM, yy, yyyy and literal separators.
     void setShortDatePattern(std::string pattern) { pattern_ = std::move(pattern); }
+    // The time pattern, with h, hh, H, HH, m, mm, s, ss, t, tt and literal separators.
+    void setTimePattern(std::string pattern) { timePattern_ = std::move(pattern); }
     std::size_t activeTimers() const { return timers_.size(); }
     // How often processEvents() ran: a wait that spins shows up here.
     std::uint64_t processCount() const { return processCount_; }
@@ -51,6 +54,7 @@ class EventLoop final : public platform::EventLoop {
     std::multimap<std::uint64_t, std::function<void()>> scheduled_;
     TimerId nextId_ = 1;
     std::string pattern_ = "M/d/yyyy";
+    std::string timePattern_ = "h:mm:ss tt";
     std::uint64_t processCount_ = 0;
 };
 

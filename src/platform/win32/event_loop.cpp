@@ -114,4 +114,15 @@ std::optional<Date> EventLoop::parseDate(const std::string& text) {
     return d;
 }
 
+std::string EventLoop::timeText(const DateTime& time) {
+    SYSTEMTIME st{};
+    st.wHour = static_cast<WORD>(time.hour);
+    st.wMinute = static_cast<WORD>(time.minute);
+    st.wSecond = static_cast<WORD>(time.second);
+    wchar_t buffer[128];
+    const int n = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, 128);
+    if (n <= 0) return {};
+    return narrow(std::wstring_view(buffer, static_cast<std::size_t>(n - 1)));
+}
+
 } // namespace calvorin::platform::win32

@@ -22,6 +22,7 @@ class EventLoop final : public platform::EventLoop {
     void stopTimer(TimerId id) override;
     std::string shortDate(const Date& date) override;
     std::optional<Date> parseDate(const std::string& text) override;
+    std::string timeText(const DateTime& time) override;
 
     // Gives a message to modeless dialogs first (keyboard navigation); true when it took it.
     std::function<bool(void* msg)> preTranslate;
