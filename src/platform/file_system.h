@@ -72,6 +72,11 @@ class FileSystem {
     // Only an empty folder can be removed (error::DirNotEmpty otherwise); a link to a folder
     // is removed as a link, its target untouched.
     virtual Status removeFolder(const std::string& path) = 0;
+    // Moves a finished file over another in one step, within one folder: the target is
+    // replaced whole or left as it was, and the source's data and the move reach the disk
+    // before the call returns. A missing target is no error; a target in use
+    // (error::SharingViolation) or read-only (error::AccessDenied) stays.
+    virtual Status replaceFile(const std::string& source, const std::string& target) = 0;
 };
 
 } // namespace calvorin::platform

@@ -36,6 +36,7 @@ class FileSystem final : public platform::FileSystem {
     Status remove(const std::string& path) override;
     Status createFolder(const std::string& path) override;
     Status removeFolder(const std::string& path) override;
+    Status replaceFile(const std::string& source, const std::string& target) override;
 
     // --- the test's side ---
     void addDrive(char letter);

@@ -19,6 +19,7 @@ class FileSystem final : public platform::FileSystem {
     Status remove(const std::string& path) override;
     Status createFolder(const std::string& path) override;
     Status removeFolder(const std::string& path) override;
+    Status replaceFile(const std::string& source, const std::string& target) override;
 };
 
 } // namespace calvorin::platform::win32
