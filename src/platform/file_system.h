@@ -78,6 +78,11 @@ class FileSystem {
     // Moves a file to `to` in one step, replacing a file already there: the target is then
     // either the old file or the new one, never a mix. A read-only or open target refuses.
     virtual Status rename(const std::string& from, const std::string& to) = 0;
+    // Moves a finished file over another in one step, within one folder: the target is
+    // replaced whole or left as it was, and the source's data and the move reach the disk
+    // before the call returns. A missing target is no error; a target in use
+    // (error::SharingViolation) or read-only (error::AccessDenied) stays.
+    virtual Status replaceFile(const std::string& source, const std::string& target) = 0;
 };
 
 } // namespace calvorin::platform

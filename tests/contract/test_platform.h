@@ -42,6 +42,10 @@ class TestPlatform {
                                std::string& localFile) = 0;
     virtual void setClipboardText(const std::string& text) = 0;
     virtual bool clipboardHasText() = 0;
+    // Answers `path` on a local web server with `response` (head and body as sent, then the
+    // connection closes) and gives the URL; a stalled answer never comes.
+    virtual std::string serve(const std::string& path, const std::string& response,
+                              bool stall = false) = 0;
     // True under Wine, where some services are known to fall short of Windows.
     virtual bool onWine() const = 0;
 };

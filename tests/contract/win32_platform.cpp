@@ -1,4 +1,5 @@
 #include "support/remove_tree.h"
+#include "support/http_server.h"
 #include "contract/test_platform.h"
 #include "platform/win32/clipboard.h"
 #include "platform/win32/desktop.h"
@@ -162,6 +163,11 @@ class Win32TestPlatform final : public TestPlatform {
         return caption_;
     }
     bool realTime() const override { return true; }
+    std::string serve(const std::string& path, const std::string& response, bool stall) override {
+        if (!server_) server_ = std::make_unique<HttpServer>();
+        server_->serve(path, response, stall);
+        return server_->base() + path;
+    }
 
   private:
     platform::win32::Registry registry_;
@@ -182,6 +188,7 @@ class Win32TestPlatform final : public TestPlatform {
     std::thread answerer_;
     std::mutex mutex_;
     std::string text_, caption_;
+    std::unique_ptr<HttpServer> server_;
 };
 
 } // namespace

@@ -521,4 +521,30 @@ HostFolder::~HostFolder() {
     fs::remove_all(path_, ec);
 }
 
+Status FileSystem::replaceFile(const std::string& source, const std::string& target) {
+    if (auto f = failures_.take("FileSystem.replaceFile")) return *f;
+    const Resolved from = resolve(source);
+    if (!from.exists) return from.status;
+    std::error_code ec;
+    if (fs::is_directory(fs::symlink_status(from.host, ec))) return denied();
+    if (busy(from.host.string())) return sharing();
+    const Resolved to = resolve(target);
+    if (!to.exists && to.status.number != error::FileNotFound) return to.status;
+    if (to.exists) {
+        if (to.isRoot || fs::is_directory(fs::symlink_status(to.host, ec))) return denied();
+        if (attributesOf(to.host) & attr::ReadOnly) return denied();
+        if (busy(to.host.string())) return sharing();
+    }
+    fs::rename(from.host, to.host, ec);
+    if (ec) return denied();
+    // The moved file keeps its own attributes under its new name.
+    const auto a = attributes_.find(from.host.string());
+    attributes_.erase(to.host.string());
+    if (a != attributes_.end()) {
+        attributes_[to.host.string()] = a->second;
+        attributes_.erase(a);
+    }
+    return Status::success();
+}
+
 } // namespace calvorin::platform::emulated

@@ -38,6 +38,7 @@ class FileSystem final : public platform::FileSystem {
     Status removeFolder(const std::string& path) override;
     Status flush(FileHandle file) override;
     Status rename(const std::string& from, const std::string& to) override;
+    Status replaceFile(const std::string& source, const std::string& target) override;
 
     // --- the test's side ---
     void addDrive(char letter);

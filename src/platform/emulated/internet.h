@@ -1,7 +1,9 @@
 #pragma once
 #include "platform/emulated/failure_plan.h"
+#include "platform/event_loop.h"
 #include "platform/internet.h"
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,6 +23,10 @@ class Internet final : public platform::Internet {
     Status closeHandle(InternetHandle handle) override;
     void cancelTransfer() override;
     bool transferExecuting() override;
+    void openTransfer(const std::string& url, TransferType type) override;
+    std::string transferBody() override;
+    std::string transferHeaders() override;
+    Status transferResult() override;
 
     // --- the test's side ---
     bool online = false;
@@ -42,8 +48,26 @@ class Internet final : public platform::Internet {
     int cancels = 0;
     int executingPolls = 0;
 
+    // A server's answer to a URL, as the bytes it sends before closing the connection: the
+    // head ("HTTP/1.1 200 OK", header lines, an empty line) and the body. A body shorter than
+    // its Content-Length is a connection that dropped early. A stalled answer never comes
+    // until the transfer is cancelled.
+    void serve(const std::string& url, std::string response, bool stall = false) {
+        served_[url] = {std::move(response), stall};
+    }
+    void stopServing(const std::string& url) { served_.erase(url); }
+    struct TransferRequest {
+        std::string url;
+        TransferType type = TransferType::Text;
+    };
+    std::vector<TransferRequest> transfers; // every transfer started
+    // The clock a transfer takes its time on; without one it finishes after a few looks.
+    platform::EventLoop* clock = nullptr;
+    std::uint64_t transferMs = 300;
+
   private:
     InternetHandle newHandle();
+    void finishTransfer();
 
     FailurePlan& failures_;
     std::set<InternetHandle> handles_;
@@ -51,6 +75,21 @@ class Internet final : public platform::Internet {
     bool transferRunning_ = false;
     bool cancelled_ = false;
     int pollsLeft_ = 0;
+
+    struct Served {
+        std::string response;
+        bool stall = false;
+    };
+    std::map<std::string, Served> served_;
+    // The transfer in flight and what it will have given once it ends.
+    bool fetching_ = false;
+    bool stalled_ = false;
+    std::uint64_t dueTick_ = 0;
+    int duePolls_ = 0;
+    std::string pendingBody_, pendingHeaders_;
+    Status pendingResult_;
+    std::string body_, headers_;
+    Status result_;
 };
 
 } // namespace calvorin::platform::emulated

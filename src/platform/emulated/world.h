@@ -20,6 +20,13 @@ namespace calvorin::platform::emulated {
 // One emulated Windows: every service, sharing one failure plan. Tests build the world they
 // need through its members, run the logic on platform(), and inspect the world afterwards.
 struct World {
+    World() {
+        process.files = &files;
+        internet.clock = &events;
+    }
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
+
     FailurePlan failures;
     Registry registry{failures};
     SettingsStore settings{registry};

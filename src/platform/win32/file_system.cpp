@@ -145,4 +145,25 @@ Status FileSystem::rename(const std::string& from, const std::string& to) {
                : lastError();
 }
 
+Status FileSystem::replaceFile(const std::string& source, const std::string& target) {
+    const std::wstring from = widen(source);
+    // Windows refuses to replace a read-only file; Wine replaces it, so the refusal is made here.
+    const DWORD attributes = GetFileAttributesW(widen(target).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return fromCode(ERROR_ACCESS_DENIED);
+    // The data first: a rename that reaches the disk before the bytes it names would leave a
+    // hole where the program was after a power loss.
+    HANDLE h = CreateFileW(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return lastError();
+    const BOOL flushed = FlushFileBuffers(h);
+    const Status flushFailure = flushed ? Status::success() : lastError();
+    CloseHandle(h);
+    if (!flushed) return flushFailure;
+    return MoveFileExW(from.c_str(), widen(target).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? Status::success()
+               : lastError();
+}
+
 } // namespace calvorin::platform::win32

@@ -1,4 +1,6 @@
 #include "platform/win32/process.h"
+#include "platform/win32/last_error.h"
+#include "platform/win32/text.h"
 
 #include <windows.h>
 
@@ -37,6 +39,23 @@ bool Process::previousInstance() {
         previous_ = mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return previous_;
+}
+
+Status Process::startProgram(const std::string& path, int showCommand) {
+    const std::wstring file = widen(path);
+    std::wstring commandLine = L"\"" + file + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(file.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &started))
+        return lastError();
+    // Not waited for: the handles are of no further use here.
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return Status::success();
 }
 
 } // namespace calvorin::platform::win32

@@ -14,6 +14,7 @@ class Process final : public platform::Process {
     // A mutex named after the program file marks the running copy; it lives as long as this
     // process does.
     bool previousInstance() override;
+    Status startProgram(const std::string& path, int showCommand) override;
 
   private:
     void* mutex_ = nullptr;
