@@ -13,15 +13,6 @@ constexpr std::uint32_t kCookieTest = cache_entry::Cookie | cache_entry::Normal;
 constexpr const char* kNoCookies = "No Cookies";
 constexpr std::size_t kReadChunk = 64 * 1024;
 
-// Clears a flag however the scope ends.
-struct Flag {
-    bool& flag;
-    explicit Flag(bool& f) : flag(f) { flag = true; }
-    ~Flag() { flag = false; }
-    Flag(const Flag&) = delete;
-    Flag& operator=(const Flag&) = delete;
-};
-
 } // namespace
 
 CookieKeeper::CookieKeeper(Platform& platform, toolkit::ListBox& list, std::string programFolder)
@@ -34,8 +25,8 @@ std::string CookieKeeper::keepListPath() const {
 }
 
 void CookieKeeper::cmdGetCache() {
-    if (filling_) return; // a click while the list fills would tear it down under the fill
-    Flag busy(filling_);
+    const unsigned fill = ++generation_;
+    filling_ = true;
     filled_ = false;
     list_.clear();
 
@@ -44,11 +35,14 @@ void CookieKeeper::cmdGetCache() {
     for (Status s = p_.urlCache.findFirst(find, entry); s.ok(); s = p_.urlCache.findNext(find, entry)) {
         if ((entry.type & kCookieTest) == kCookieTest) list_.addItem(entry.sourceUrl);
         p_.events.processEvents(); // a long cache must not freeze the window
+        if (generation_ != fill) break; // a newer fill has the list now
     }
     if (find != kNoCacheFind) p_.urlCache.findClose(find);
+    if (generation_ != fill) return;
 
     tickKeptRows();
     if (list_.listCount() == 0) list_.addItem(kNoCookies);
+    filling_ = false;
     filled_ = true;
 }
 
@@ -115,7 +109,8 @@ void CookieKeeper::saveKeptCookies() {
 }
 
 void CookieKeeper::deleteUnkeptCookies() {
-    if (filling_) return; // rows not yet ticked from the keep-list would look unkept
+    if (filling_) cmdGetCache(); // rows not yet ticked from the keep-list would look unkept
+    if (filling_) return;
     std::vector<std::string> unkept;
     for (int row = 0; row < list_.listCount(); ++row)
         if (!list_.selected(row)) unkept.push_back(list_.list(row));

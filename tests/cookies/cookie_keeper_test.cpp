@@ -179,25 +179,28 @@ TEST_F(CookieKeeperTest, Command2SavesTheTicksBeforeRefilling) {
     EXPECT_EQ(form.chkIEsettings[0].value(), 0) << "hidden list: Select All works on the tab";
 }
 
-TEST_F(CookieKeeperTest, WhileTheListFillsNothingUsesTheHalfFilledList) {
+TEST_F(CookieKeeperTest, WhatTheWindowDoesWhileTheListFillsNeverUsesTheHalfFilledList) {
     for (const char* name : {"Cookie:a@x/", "Cookie:b@y/"}) cookie(name);
     world.files.put(kKeepList, "Cookie:a@x/\r\n\r\n");
-    keeper.cmdGetCache();
     int during = 0;
-    // Handled while the fill lets the window work: a second fill, a save, an erase.
+    // Handled while the fill lets the window work: a save, then an erase run.
     world.events.at(world.events.tickCount(), [&] {
         ++during;
         EXPECT_FALSE(keeper.listFilled());
-        form.Command2.click();
         keeper.saveKeptCookies();
-        keeper.deleteUnkeptCookies();
+        EXPECT_EQ(keepList(), "Cookie:a@x/\r\n\r\n") << "half a list saves nothing";
+        form.chkIEsettings[8].setValue(1);
+        form.cmdClean.click();
+        EXPECT_EQ(form.Label1.caption(), "Done.");
+        EXPECT_TRUE(world.urlCache.has("Cookie:a@x/")) << "the erase saw the full list, ticks and all";
+        EXPECT_FALSE(world.urlCache.has("Cookie:b@y/")) << "and erased before it said Done";
     });
     keeper.cmdGetCache();
     EXPECT_EQ(during, 1);
-    EXPECT_TRUE(world.urlCache.has("Cookie:a@x/")) << "its tick was not yet read back";
-    EXPECT_TRUE(world.urlCache.has("Cookie:b@y/"));
+    EXPECT_EQ(rows(), (std::vector<std::string>{"+Cookie:a@x/"})) << "the interrupted fill left the newer list";
+    EXPECT_TRUE(keeper.listFilled());
     EXPECT_EQ(keepList(), "Cookie:a@x/\r\n\r\n");
-    EXPECT_EQ(rows(), (std::vector<std::string>{"+Cookie:a@x/", "-Cookie:b@y/"}));
+    EXPECT_EQ(world.urlCache.openFinds(), 0u);
 }
 
 TEST_F(CookieKeeperTest, AFailingCacheEndsTheListingQuietly) {
