@@ -20,7 +20,8 @@ CookieKeeper::CookieKeeper(Platform& platform, toolkit::ListBox& list, std::stri
 
 std::string CookieKeeper::keepListPath() const {
     if (programFolder_.empty()) return {}; // never a keep-list at the root of some drive
-    if (!programFolder_.empty() && programFolder_.back() == '\\') return programFolder_ + "cookies.inf";
+    if (!programFolder_.empty() && programFolder_.back() == '\\')
+        return programFolder_ + "cookies.inf";
     return programFolder_ + "\\cookies.inf";
 }
 
@@ -32,9 +33,10 @@ void CookieKeeper::cmdGetCache() {
 
     CacheFind find = kNoCacheFind;
     CacheEntry entry;
-    for (Status s = p_.urlCache.findFirst(find, entry); s.ok(); s = p_.urlCache.findNext(find, entry)) {
+    for (Status s = p_.urlCache.findFirst(find, entry); s.ok();
+         s = p_.urlCache.findNext(find, entry)) {
         if ((entry.type & kCookieTest) == kCookieTest) list_.addItem(entry.sourceUrl);
-        p_.events.processEvents(); // a long cache must not freeze the window
+        p_.events.processEvents();      // a long cache must not freeze the window
         if (generation_ != fill) break; // a newer fill has the list now
     }
     if (find != kNoCacheFind) p_.urlCache.findClose(find);
@@ -56,7 +58,8 @@ void CookieKeeper::tickKeptRows() {
     if (!p_.files.open(path, OpenMode::Input, file).ok()) return;
 
     std::unordered_map<std::string, int> firstRow;
-    for (int row = list_.listCount() - 1; row >= 0; --row) firstRow[list_.list(row)] = row;
+    for (int row = list_.listCount() - 1; row >= 0; --row)
+        firstRow[list_.list(row)] = row;
     auto take = [&](const std::string& ansi) {
         std::string line;
         if (!p_.system.fromAnsi(ansi, line).ok()) return;
@@ -114,7 +117,8 @@ void CookieKeeper::deleteUnkeptCookies() {
     std::vector<std::string> unkept;
     for (int row = 0; row < list_.listCount(); ++row)
         if (!list_.selected(row)) unkept.push_back(list_.list(row));
-    for (const auto& name : unkept) p_.urlCache.remove(name); // a failed delete leaves that one
+    for (const auto& name : unkept)
+        p_.urlCache.remove(name); // a failed delete leaves that one
 }
 
 void CookieKeeper::plug(core::frmMain& form) {

@@ -1,12 +1,12 @@
 // The Netscape, Mozilla and Opera items erase real traces: registry records and files are laid
 // out through the Windows API, the items are ticked and the run started through the window,
 // and then every file, the traces and their neighbours, is looked at again.
-#include "support/remove_tree.h"
 #include "e2e/driver.h"
 #include "resource.h"
+#include "support/remove_tree.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -18,11 +18,14 @@ using calvorin::test::removeTree;
 
 namespace {
 
-bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::wstring appData() {
     wchar_t path[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, path))) return {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, path)))
+        return {};
     return path;
 }
 
@@ -38,7 +41,8 @@ bool keyExists(HKEY root, const std::wstring& path) {
 class Layout {
   public:
     ~Layout() {
-        for (const auto& [root, key] : keys_) RegDeleteTreeW(root, key.c_str());
+        for (const auto& [root, key] : keys_)
+            RegDeleteTreeW(root, key.c_str());
         for (const auto& path : paths_) {
             const DWORD a = GetFileAttributesW(path.c_str());
             if (a == INVALID_FILE_ATTRIBUTES) continue;
@@ -52,7 +56,8 @@ class Layout {
     }
 
     // A REG_SZ value; the outermost key the test creates goes at the end.
-    void value(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text) {
+    void value(HKEY root, const std::wstring& key, const std::wstring& name,
+               const std::wstring& text) {
         for (std::size_t cut = 0; cut != std::wstring::npos;) {
             cut = key.find(L'\\', cut + 1);
             if (!keyExists(root, key.substr(0, cut))) {
@@ -66,14 +71,16 @@ class Layout {
     }
 
     // A file with its missing folders; the outermost folder created goes at the end.
-    void file(const std::wstring& path, const std::string& content = "trace", DWORD attributes = 0) {
+    void file(const std::wstring& path, const std::string& content = "trace",
+              DWORD attributes = 0) {
         for (std::size_t cut = 3; (cut = path.find(L'\\', cut + 1)) != std::wstring::npos;) {
             const std::wstring folder = path.substr(0, cut);
             if (exists(folder)) continue;
             if (!claimed(folder)) paths_.push_back(folder);
             ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr)) << GetLastError();
         }
-        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(h, INVALID_HANDLE_VALUE) << GetLastError();
         DWORD put = 0;
         WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &put, nullptr);
@@ -122,17 +129,21 @@ class BrowserTracesE2E : public ::testing::Test {
             PostMessageW(tab, WM_KEYDOWN, VK_RIGHT, 0);
             PostMessageW(tab, WM_KEYUP, VK_RIGHT, 0);
         }
-        ASSERT_TRUE(waitFor([&] { return IsWindowVisible(first) != FALSE; }, 5000)) << "the tab did not come up";
+        ASSERT_TRUE(waitFor([&] { return IsWindowVisible(first) != FALSE; }, 5000))
+            << "the tab did not come up";
         click(findChildById(main, IDC_SELL_ALL));
-        ASSERT_TRUE(waitFor([&] {
-            for (int i = 0; i < count; ++i)
-                if (!isChecked(findChildById(main, firstId + i))) return false;
-            return true;
-        }, 5000));
+        ASSERT_TRUE(waitFor(
+            [&] {
+                for (int i = 0; i < count; ++i)
+                    if (!isChecked(findChildById(main, firstId + i))) return false;
+                return true;
+            },
+            5000));
         click(findChildById(main, IDC_CLEAN));
         HWND label1 = findChildById(main, IDC_LABEL1);
         ASSERT_TRUE(waitFor([&] { return textOf(label1) == L"Done."; }, 60000))
-            << "the run did not end; a message box is " << (waitForMessageBox(program.pid(), 0) ? "up" : "not up");
+            << "the run did not end; a message box is "
+            << (waitForMessageBox(program.pid(), 0) ? "up" : "not up");
         PostMessageW(main, WM_CLOSE, 0, 0);
         ASSERT_TRUE(program.waitExit(15000));
     }
@@ -163,25 +174,47 @@ TEST_F(BrowserTracesE2E, NetscapeItemsEraseNavigatorCommunicatorAndMozillaTraces
         registryDat += std::string(profile.begin(), profile.end() - 1) + std::string("\0\x02", 2);
     }
 
-    const std::vector<std::wstring> traces = {
-        nav + L"FieldSchema.tbl", nav + L"URLFieldSchema.tbl", nav + L"cache\\a.htm", nav + L"mail\\trash",
-        nav + L"mail\\trash.nsm", nav + L"netscape.hst", comm + L"SchemaValue.tbl", comm + L"SchemaConcat.tbl",
-        comm + L"cache\\b.gif", comm + L"cache\\sub\\c.gif", comm + L"netscape.hst", comm + L"mail\\trash",
-        first + L"Cache\\c1.htm", first + L"Cache\\Cache\\c2.htm", first + L"history.dat",
-        first + L"URLFieldSchema.tbl", first + L"Mail\\Local Folders\\Trash", first + L"Mail\\Local Folders\\Trash.msf",
-        first + L"cookies.txt"};
-    const std::vector<std::wstring> neighbours = {
-        nav + L"Value.tbl",  nav + L"prefs.js",     comm + L"bookmarks.htm", first + L"Value.tbl",
-        first + L"prefs.js", first + L"Mail\\Local Folders\\Trash2", first + L"Mail\\Local Folders\\Inbox",
-        first + L"Cache2\\keep.htm", second + L"cookies.txt", second + L"history.dat.old", root + L"\\FieldSchema.tbl"};
-    for (const auto& path : traces) layout.file(path);
-    for (const auto& path : neighbours) layout.file(path);
+    const std::vector<std::wstring> traces = {nav + L"FieldSchema.tbl",
+                                              nav + L"URLFieldSchema.tbl",
+                                              nav + L"cache\\a.htm",
+                                              nav + L"mail\\trash",
+                                              nav + L"mail\\trash.nsm",
+                                              nav + L"netscape.hst",
+                                              comm + L"SchemaValue.tbl",
+                                              comm + L"SchemaConcat.tbl",
+                                              comm + L"cache\\b.gif",
+                                              comm + L"cache\\sub\\c.gif",
+                                              comm + L"netscape.hst",
+                                              comm + L"mail\\trash",
+                                              first + L"Cache\\c1.htm",
+                                              first + L"Cache\\Cache\\c2.htm",
+                                              first + L"history.dat",
+                                              first + L"URLFieldSchema.tbl",
+                                              first + L"Mail\\Local Folders\\Trash",
+                                              first + L"Mail\\Local Folders\\Trash.msf",
+                                              first + L"cookies.txt"};
+    const std::vector<std::wstring> neighbours = {nav + L"Value.tbl",
+                                                  nav + L"prefs.js",
+                                                  comm + L"bookmarks.htm",
+                                                  first + L"Value.tbl",
+                                                  first + L"prefs.js",
+                                                  first + L"Mail\\Local Folders\\Trash2",
+                                                  first + L"Mail\\Local Folders\\Inbox",
+                                                  first + L"Cache2\\keep.htm",
+                                                  second + L"cookies.txt",
+                                                  second + L"history.dat.old",
+                                                  root + L"\\FieldSchema.tbl"};
+    for (const auto& path : traces)
+        layout.file(path);
+    for (const auto& path : neighbours)
+        layout.file(path);
     layout.file(mozilla + L"registry.dat", registryDat);
 
     eraseWholeTab(2, IDC_CHK_NS_0, 6);
     EXPECT_EQ(present(traces), std::vector<std::wstring>{});
     EXPECT_EQ(present(neighbours), neighbours);
-    for (const auto& folder : {nav + L"cache", comm + L"cache", first + L"Cache"}) EXPECT_TRUE(exists(folder)) << "emptied, kept";
+    for (const auto& folder : {nav + L"cache", comm + L"cache", first + L"Cache"})
+        EXPECT_TRUE(exists(folder)) << "emptied, kept";
     EXPECT_FALSE(exists(comm + L"cache\\sub"));
     EXPECT_FALSE(exists(first + L"Cache\\Cache\\c2.htm"));
     EXPECT_TRUE(exists(mozilla + L"registry.dat"));
@@ -190,28 +223,33 @@ TEST_F(BrowserTracesE2E, NetscapeItemsEraseNavigatorCommunicatorAndMozillaTraces
 TEST_F(BrowserTracesE2E, OperaItemsEraseTheInstallAndProfileTracesOnly) {
     Layout layout;
     const std::wstring install = L"C:\\calvorin-e2e-opera";
-    layout.value(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Opera.exe", L"Path",
+    layout.value(HKEY_LOCAL_MACHINE,
+                 L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Opera.exe", L"Path",
                  install);
     const std::wstring data = appData();
     ASSERT_FALSE(data.empty());
     ASSERT_FALSE(exists(data + L"\\Opera")) << "an Opera folder that is not the test's";
     const std::wstring profile = data + L"\\Opera\\OPERA7\\profile\\";
 
-    const std::vector<std::wstring> traces = {install + L"\\Cache\\opr001.htm", install + L"\\Cache\\opr002.gif",
-                                              install + L"\\cookies.dat",      profile + L"global.dat",
-                                              profile + L"opera.dir",          profile + L"cache4\\opr0A1.tmp",
-                                              profile + L"cache4\\dcache4.url"};
-    const std::vector<std::wstring> neighbours = {install + L"\\Opera.exe", install + L"\\Cache\\sub\\keep.htm",
-                                                  profile + L"cache4\\sub\\opr0B2.tmp", profile + L"opera6.ini",
-                                                  profile + L"cookies4.dat"};
-    for (const auto& path : traces) layout.file(path);
-    for (const auto& path : neighbours) layout.file(path);
+    const std::vector<std::wstring> traces = {
+        install + L"\\Cache\\opr001.htm", install + L"\\Cache\\opr002.gif",
+        install + L"\\cookies.dat",       profile + L"global.dat",
+        profile + L"opera.dir",           profile + L"cache4\\opr0A1.tmp",
+        profile + L"cache4\\dcache4.url"};
+    const std::vector<std::wstring> neighbours = {
+        install + L"\\Opera.exe", install + L"\\Cache\\sub\\keep.htm",
+        profile + L"cache4\\sub\\opr0B2.tmp", profile + L"opera6.ini", profile + L"cookies4.dat"};
+    for (const auto& path : traces)
+        layout.file(path);
+    for (const auto& path : neighbours)
+        layout.file(path);
     SetFileAttributesW((profile + L"cookies4.dat").c_str(), FILE_ATTRIBUTE_READONLY);
     layout.file(profile + L"cache4\\hidden.tmp", "hidden", FILE_ATTRIBUTE_HIDDEN);
 
     eraseWholeTab(3, IDC_CHK_OP_0, 3);
     EXPECT_EQ(present(traces), std::vector<std::wstring>{});
-    EXPECT_EQ(present(neighbours), neighbours) << "subfolders, other files and a read-only cookies4.dat stay";
+    EXPECT_EQ(present(neighbours), neighbours)
+        << "subfolders, other files and a read-only cookies4.dat stay";
     EXPECT_TRUE(exists(profile + L"cache4\\hidden.tmp"));
     EXPECT_TRUE(exists(install + L"\\Cache"));
     EXPECT_TRUE(exists(profile + L"cache4"));

@@ -4,8 +4,8 @@
 #include "e2e/driver.h"
 #include "resource.h"
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 #include <wininet.h>
 
 #include <gtest/gtest.h>
@@ -30,33 +30,38 @@ std::wstring keepListPath() {
 }
 
 std::string fileBytes(const std::wstring& path) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return "<absent>";
     std::string bytes;
     char buffer[4096];
     DWORD got = 0;
-    while (ReadFile(h, buffer, sizeof(buffer), &got, nullptr) && got > 0) bytes.append(buffer, got);
+    while (ReadFile(h, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
     CloseHandle(h);
     return bytes;
 }
 
 void writeBytes(const std::wstring& path, const std::string& content) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     DWORD put = 0;
     WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &put, nullptr);
     CloseHandle(h);
 }
 
-std::string ansi(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+std::string ansi(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
 
 bool addCookie(const std::wstring& url, DWORD type) {
     wchar_t file[MAX_PATH * 2] = {};
     if (!CreateUrlCacheEntryW(url.c_str(), 0, L"txt", file, 0)) return false;
     writeBytes(file, "id\n42\n");
     FILETIME none{};
-    return CommitUrlCacheEntryW(url.c_str(), file, none, none, type, nullptr, 0, nullptr, nullptr) != FALSE;
+    return CommitUrlCacheEntryW(url.c_str(), file, none, none, type, nullptr, 0, nullptr,
+                                nullptr) != FALSE;
 }
 
 bool cached(const std::wstring& url) {
@@ -76,11 +81,12 @@ std::vector<Row> rowsOf(HWND list) {
     std::vector<Row> rows;
     DWORD pid = 0;
     GetWindowThreadProcessId(list, &pid);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
     if (!process) return rows;
     constexpr int kChars = 1024;
-    auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kChars * sizeof(wchar_t),
-                                                     MEM_COMMIT, PAGE_READWRITE));
+    auto* remote = static_cast<char*>(VirtualAllocEx(
+        process, nullptr, sizeof(LVITEMW) + kChars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
     const auto count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int i = 0; remote && i < count; ++i) {
         LVITEMW item{};
@@ -88,10 +94,13 @@ std::vector<Row> rowsOf(HWND list) {
         item.cchTextMax = kChars;
         item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
         WriteProcessMemory(process, remote, &item, sizeof(item), nullptr);
-        const auto length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote));
+        const auto length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i),
+                                         reinterpret_cast<LPARAM>(remote));
         std::wstring text(static_cast<std::size_t>(length), L'\0');
-        ReadProcessMemory(process, remote + sizeof(LVITEMW), text.data(), text.size() * sizeof(wchar_t), nullptr);
-        const auto state = SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK);
+        ReadProcessMemory(process, remote + sizeof(LVITEMW), text.data(),
+                          text.size() * sizeof(wchar_t), nullptr);
+        const auto state =
+            SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK);
         rows.push_back({text, ((state & LVIS_STATEIMAGEMASK) >> 12) == 2});
     }
     if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
@@ -112,7 +121,8 @@ void tickRow(HWND list, int row) {
         PostMessageW(list, WM_KEYUP, vk, 0xC0000001);
     };
     key(VK_HOME);
-    for (int i = 0; i < row; ++i) key(VK_DOWN);
+    for (int i = 0; i < row; ++i)
+        key(VK_DOWN);
     key(VK_SPACE);
 }
 
@@ -121,12 +131,14 @@ class CookiesE2E : public ::testing::Test {
     void SetUp() override {
         clearSettings();
         DeleteFileW(keepListPath().c_str());
-        for (const auto& url : {kA, kB, kC, kBare}) DeleteUrlCacheEntryW(url.c_str());
+        for (const auto& url : {kA, kB, kC, kBare})
+            DeleteUrlCacheEntryW(url.c_str());
     }
     void TearDown() override {
         clearSettings();
         DeleteFileW(keepListPath().c_str());
-        for (const auto& url : {kA, kB, kC, kBare}) DeleteUrlCacheEntryW(url.c_str());
+        for (const auto& url : {kA, kB, kC, kBare})
+            DeleteUrlCacheEntryW(url.c_str());
     }
 
     // Opens the cookie list with its button and waits for the rows.
@@ -135,9 +147,11 @@ class CookiesE2E : public ::testing::Test {
         HWND list = findChildById(main, IDC_LST_COOKIES);
         EXPECT_TRUE(button && list);
         if (!button || !list) return nullptr;
-        EXPECT_EQ(textOf(button), L"Click here to view Cookies. Check / tick off cookies you want to save.");
+        EXPECT_EQ(textOf(button),
+                  L"Click here to view Cookies. Check / tick off cookies you want to save.");
         click(button);
-        EXPECT_TRUE(waitFor([&] { return IsWindowVisible(list) && rowsOf(list).size() == rows; }, 10000))
+        EXPECT_TRUE(
+            waitFor([&] { return IsWindowVisible(list) && rowsOf(list).size() == rows; }, 10000))
             << "the list shows " << rowsOf(list).size() << " rows";
         return list;
     }
@@ -154,7 +168,8 @@ class CookiesE2E : public ::testing::Test {
     static void runToDone(HWND main) {
         click(findChildById(main, IDC_CLEAN));
         HWND label1 = findChildById(main, IDC_LABEL1);
-        ASSERT_TRUE(waitFor([&] { return textOf(label1) == L"Done."; }, 60000)) << "the run did not end";
+        ASSERT_TRUE(waitFor([&] { return textOf(label1) == L"Done."; }, 60000))
+            << "the run did not end";
     }
 
     static void close(Program& program, HWND main) {
@@ -164,7 +179,8 @@ class CookiesE2E : public ::testing::Test {
 };
 
 TEST_F(CookiesE2E, ATickedCookieIsKeptAcrossARestartAndTheEraseOfTheOthers) {
-    for (const auto& url : {kA, kB, kC}) ASSERT_TRUE(addCookie(url, COOKIE_CACHE_ENTRY | NORMAL_CACHE_ENTRY));
+    for (const auto& url : {kA, kB, kC})
+        ASSERT_TRUE(addCookie(url, COOKIE_CACHE_ENTRY | NORMAL_CACHE_ENTRY));
     ASSERT_TRUE(addCookie(kBare, COOKIE_CACHE_ENTRY));
     {
         Program program;
@@ -173,11 +189,14 @@ TEST_F(CookiesE2E, ATickedCookieIsKeptAcrossARestartAndTheEraseOfTheOthers) {
         HWND list = openList(main, 3);
         ASSERT_TRUE(list);
         auto rows = rowsOf(list);
-        for (const auto& url : {kA, kB, kC}) ASSERT_GE(rowOf(rows, url), 0) << "not listed";
+        for (const auto& url : {kA, kB, kC})
+            ASSERT_GE(rowOf(rows, url), 0) << "not listed";
         EXPECT_LT(rowOf(rows, kBare), 0) << "a cookie without the normal-entry bit is not listed";
-        for (const auto& row : rows) EXPECT_FALSE(row.ticked);
+        for (const auto& row : rows)
+            EXPECT_FALSE(row.ticked);
         tickRow(list, rowOf(rows, kB));
-        ASSERT_TRUE(waitFor([&] { return rowsOf(list)[static_cast<std::size_t>(rowOf(rows, kB))].ticked; }, 5000))
+        ASSERT_TRUE(waitFor(
+            [&] { return rowsOf(list)[static_cast<std::size_t>(rowOf(rows, kB))].ticked; }, 5000))
             << "space did not tick the row";
         close(program, main);
     }
@@ -188,7 +207,8 @@ TEST_F(CookiesE2E, ATickedCookieIsKeptAcrossARestartAndTheEraseOfTheOthers) {
     ASSERT_TRUE(main);
     HWND list = openList(main, 3);
     ASSERT_TRUE(list);
-    for (const auto& row : rowsOf(list)) EXPECT_EQ(row.ticked, row.text == kB) << "the tick came back";
+    for (const auto& row : rowsOf(list))
+        EXPECT_EQ(row.ticked, row.text == kB) << "the tick came back";
 
     showInternetExplorerTab(main);
     HWND cookies = findChildById(main, IDC_CHK_IE_0 + 8);
@@ -196,7 +216,8 @@ TEST_F(CookiesE2E, ATickedCookieIsKeptAcrossARestartAndTheEraseOfTheOthers) {
     click(cookies);
     // The click saves and refills the list, then names the item on the status line.
     HWND label1 = findChildById(main, IDC_LABEL1);
-    ASSERT_TRUE(waitFor([&] { return isChecked(cookies) && textOf(label1) == L"\"Cookies\""; }, 10000));
+    ASSERT_TRUE(
+        waitFor([&] { return isChecked(cookies) && textOf(label1) == L"\"Cookies\""; }, 10000));
     runToDone(main);
     EXPECT_FALSE(cached(kA));
     EXPECT_TRUE(cached(kB));
@@ -211,7 +232,8 @@ TEST_F(CookiesE2E, ATickedCookieIsKeptAcrossARestartAndTheEraseOfTheOthers) {
 }
 
 TEST_F(CookiesE2E, AKeepListFromBeforeSurvivesRunsStartUpsAndClosesBeforeTheListIsOpened) {
-    for (const auto& url : {kA, kB}) ASSERT_TRUE(addCookie(url, COOKIE_CACHE_ENTRY | NORMAL_CACHE_ENTRY));
+    for (const auto& url : {kA, kB})
+        ASSERT_TRUE(addCookie(url, COOKIE_CACHE_ENTRY | NORMAL_CACHE_ENTRY));
     const std::string kept = ansi(kB) + "\r\n\r\n";
     writeBytes(keepListPath(), kept);
     {
