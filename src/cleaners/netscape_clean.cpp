@@ -18,11 +18,14 @@ namespace {
 
 const std::string kNavigator = "Software\\Netscape\\Netscape Navigator";
 const std::string kNavigatorUsers = kNavigator + "\\Users";
-const std::string kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const std::string kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-const std::vector<std::string> kSchemaFiles = {"FieldSchema.tbl", "SchemaConcat.tbl", "SchemaValue.tbl",
-                                               "FieldSchema.tbl", "URLFieldSchema.tbl"};
-const std::string kSchemaNames = "FieldSchema.tbl SchemaConcat.tbl SchemaValue.tbl FieldSchema.tbl URLFieldSchema.tbl";
+const std::vector<std::string> kSchemaFiles = {"FieldSchema.tbl", "SchemaConcat.tbl",
+                                               "SchemaValue.tbl", "FieldSchema.tbl",
+                                               "URLFieldSchema.tbl"};
+const std::string kSchemaNames =
+    "FieldSchema.tbl SchemaConcat.tbl SchemaValue.tbl FieldSchema.tbl URLFieldSchema.tbl";
 
 // Where one operation looks and what it deletes there.
 struct Targets {
@@ -49,8 +52,8 @@ template <class Step> void guarded(const mdWindowsClean::ErrorReport& report, St
 // A folder the registry names is used only when it is a full path: an empty or relative one
 // would turn the entries into files at the root of the current drive or of the working folder.
 bool isFullPath(const std::string& folder) {
-    if (folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) && folder[1] == ':' &&
-        folder[2] == '\\')
+    if (folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) &&
+        folder[1] == ':' && folder[2] == '\\')
         return true;
     return folder.size() >= 3 && folder[0] == '\\' && folder[1] == '\\';
 }
@@ -62,23 +65,28 @@ std::string replaceAll(std::string text, const std::string& what, const std::str
 }
 
 void append(NameList& list, const std::string& folder, const std::vector<std::string>& entries) {
-    for (const auto& entry : entries) list.push_back(folder + entry);
+    for (const auto& entry : entries)
+        list.push_back(folder + entry);
 }
 
 void navigatorBlock(Platform& p, const Targets& t, NameList& list) {
     const std::string user = ReadRegString(p, t.navigatorRoot, kNavigatorUsers, "CurrentUser");
     if (user.empty()) return;
-    const std::string root = ReadRegString(p, t.navigatorRoot, kNavigatorUsers + "\\" + core::trimBlanks(user), "DirRoot");
+    const std::string root = ReadRegString(
+        p, t.navigatorRoot, kNavigatorUsers + "\\" + core::trimBlanks(user), "DirRoot");
     if (!isFullPath(root)) return;
     append(list, AddBackslash(root), t.navigatorEntries);
 }
 
 void communicatorBlock(Platform& p, const Targets& t, NameList& list) {
-    const std::string user = core::trimBlanks(ReadRegString(p, t.communicatorRoot, kNavigator + "\\biff", "CurrentUser"));
+    const std::string user = core::trimBlanks(
+        ReadRegString(p, t.communicatorRoot, kNavigator + "\\biff", "CurrentUser"));
     if (user.empty()) return;
-    const std::string install = ReadRegString(p, t.communicatorRoot, kNavigator + "\\Main", "Install Directory");
+    const std::string install =
+        ReadRegString(p, t.communicatorRoot, kNavigator + "\\Main", "Install Directory");
     if (!isFullPath(install)) return;
-    append(list, AddBackslash(replaceAll(install, "Communicator", "Users\\" + user)), t.communicatorEntries);
+    append(list, AddBackslash(replaceAll(install, "Communicator", "Users\\" + user)),
+           t.communicatorEntries);
 }
 
 // The folder below which the Mozilla profiles lie: in the user profile, or where a Windows
@@ -90,7 +98,8 @@ std::string mozillaProfiles(Platform& p) {
     if (profile != "\\" && FolderExists(p, profile + "Application Data"))
         return profile + "Application Data\\Mozilla\\Profiles";
     const std::string appData = AddBackslash(GetSpecialFolder(p, folder::AppData));
-    if (appData == "\\") return profile != "\\" ? profile + "Application Data\\Mozilla\\Profiles" : "";
+    if (appData == "\\")
+        return profile != "\\" ? profile + "Application Data\\Mozilla\\Profiles" : "";
     return appData + "Mozilla\\Profiles";
 }
 
@@ -128,8 +137,8 @@ const Targets& typedHistory() {
 // Case-insensitive search for ASCII text, as the program's text search without regard to case.
 std::size_t findNoCase(const std::string& text, const std::string& what, std::size_t from) {
     if (what.empty() || from > text.size()) return std::string::npos;
-    const auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), what.begin(),
-                                what.end(), [](char a, char b) {
+    const auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
+                                what.begin(), what.end(), [](char a, char b) {
                                     return std::toupper(static_cast<unsigned char>(a)) ==
                                            std::toupper(static_cast<unsigned char>(b));
                                 });
@@ -140,7 +149,8 @@ std::string readWhole(Platform& p, const std::string& path) {
     std::string all, chunk;
     FileHandle file = kNoFile;
     if (!p.files.open(path, OpenMode::Input, file).ok()) return all;
-    while (p.files.read(file, 64 * 1024, chunk).ok() && !chunk.empty()) all += chunk;
+    while (p.files.read(file, 64 * 1024, chunk).ok() && !chunk.empty())
+        all += chunk;
     p.files.close(file);
     return all;
 }
@@ -148,30 +158,43 @@ std::string readWhole(Platform& p, const std::string& path) {
 // A profile path read from the file is taken only as the plain folder it claims to be: no
 // control characters (binary data around it) and no ".." leading out of the Mozilla folder.
 bool isProfilePath(const std::string& path) {
-    if (std::any_of(path.begin(), path.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+    if (std::any_of(path.begin(), path.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
         return false;
     return path.find("\\..\\") == std::string::npos;
 }
 
 } // namespace
 
-void ClearNetscapeTypedHistory(Platform& p) { erase(p, typedHistory()); }
+void ClearNetscapeTypedHistory(Platform& p) {
+    erase(p, typedHistory());
+}
 
 void ClearNetscapeCache(Platform& p) {
     erase(p, {kLocalMachine, kCurrentUser, {"cache"}, {"cache"}, ""});
 }
 
 void ClearNetscapeMail(Platform& p) {
-    erase(p, {kLocalMachine, kLocalMachine, {"mail\\trash", "mail\\trash.nsm"}, {"mail\\trash", "mail\\trash.nsm"},
+    erase(p, {kLocalMachine,
+              kLocalMachine,
+              {"mail\\trash", "mail\\trash.nsm"},
+              {"mail\\trash", "mail\\trash.nsm"},
               "trash trash.msf"});
 }
 
 void ClearNetScapeHistory(Platform& p, const mdWindowsClean::ErrorReport& report) {
-    erase(p, {kLocalMachine, kCurrentUser, {"netscape.hst"}, {"netscape.hst", "netscape"}, "netscape.hst history.dat"},
+    erase(p,
+          {kLocalMachine,
+           kCurrentUser,
+           {"netscape.hst"},
+           {"netscape.hst", "netscape"},
+           "netscape.hst history.dat"},
           report);
 }
 
-void ClearNetscapeFormData(Platform& p) { erase(p, typedHistory()); }
+void ClearNetscapeFormData(Platform& p) {
+    erase(p, typedHistory());
+}
 
 void ClearNetscapeCookies(Platform& p) {
     try {
@@ -188,7 +211,8 @@ void ClearNetscapeCookies(Platform& p) {
             const auto end = findNoCase(text, ".slt", at);
             if (end == std::string::npos) return;
             const std::string profile = AddBackslash(text.substr(at, end + 4 - at));
-            if (isProfilePath(profile) && FolderExists(p, profile + "cache")) ShredFile(p, profile + "cookies.txt", ShredPassCount);
+            if (isProfilePath(profile) && FolderExists(p, profile + "cache"))
+                ShredFile(p, profile + "cookies.txt", ShredPassCount);
             at = findNoCase(text, mozilla, end + 4);
         }
     } catch (...) {

@@ -40,15 +40,18 @@ void emptyFolder(Platform& p, const std::string& base, const std::string& relati
     for (const DirEntry& e : listFolder(p, folder, attr::Directory))
         if (e.attributes & attr::Directory) isFolder = true;
     if (!isFolder) return;
-    for (const DirEntry& e : listFolder(p, folder + "\\", 0)) p.files.remove(folder + "\\" + e.name);
+    for (const DirEntry& e : listFolder(p, folder + "\\", 0))
+        p.files.remove(folder + "\\" + e.name);
 }
 
 } // namespace
 
 std::string GetOperaPath(Platform& p) {
-    std::string path = ReadRegString(p, kLocalMachine,
-                                     "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Opera.exe", "Path");
-    while (!path.empty() && path.back() == '\\') path.pop_back(); // the steps add their own "\"
+    std::string path =
+        ReadRegString(p, kLocalMachine,
+                      "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Opera.exe", "Path");
+    while (!path.empty() && path.back() == '\\')
+        path.pop_back(); // the steps add their own "\"
     return isFullPath(path) ? path : std::string();
 }
 
@@ -58,12 +61,20 @@ void ClearOperaTypedURLs(Platform& p) {
     deleteFile(p, base, kProfile + "opera.dir");
 }
 
-void ClearOperaCache(Platform& p) { emptyFolder(p, GetOperaPath(p), "Cache"); }
+void ClearOperaCache(Platform& p) {
+    emptyFolder(p, GetOperaPath(p), "Cache");
+}
 
-void ClearOperaCache4(Platform& p) { emptyFolder(p, appData(p), kProfile + "cache4"); }
+void ClearOperaCache4(Platform& p) {
+    emptyFolder(p, appData(p), kProfile + "cache4");
+}
 
-void ClearOperaCookies(Platform& p) { deleteFile(p, GetOperaPath(p), "cookies.dat"); }
+void ClearOperaCookies(Platform& p) {
+    deleteFile(p, GetOperaPath(p), "cookies.dat");
+}
 
-void ClearOperaCookies4(Platform& p) { deleteFile(p, appData(p), kProfile + "cookies4.dat"); }
+void ClearOperaCookies4(Platform& p) {
+    deleteFile(p, appData(p), kProfile + "cookies4.dat");
+}
 
 } // namespace calvorin::cleaners::mdOpera

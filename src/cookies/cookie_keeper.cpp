@@ -13,15 +13,6 @@ constexpr std::uint32_t kCookieTest = cache_entry::Cookie | cache_entry::Normal;
 constexpr const char* kNoCookies = "No Cookies";
 constexpr std::size_t kReadChunk = 64 * 1024;
 
-// Clears a flag however the scope ends.
-struct Flag {
-    bool& flag;
-    explicit Flag(bool& f) : flag(f) { flag = true; }
-    ~Flag() { flag = false; }
-    Flag(const Flag&) = delete;
-    Flag& operator=(const Flag&) = delete;
-};
-
 } // namespace
 
 CookieKeeper::CookieKeeper(Platform& platform, toolkit::ListBox& list, std::string programFolder)
@@ -29,26 +20,31 @@ CookieKeeper::CookieKeeper(Platform& platform, toolkit::ListBox& list, std::stri
 
 std::string CookieKeeper::keepListPath() const {
     if (programFolder_.empty()) return {}; // never a keep-list at the root of some drive
-    if (!programFolder_.empty() && programFolder_.back() == '\\') return programFolder_ + "cookies.inf";
+    if (!programFolder_.empty() && programFolder_.back() == '\\')
+        return programFolder_ + "cookies.inf";
     return programFolder_ + "\\cookies.inf";
 }
 
 void CookieKeeper::cmdGetCache() {
-    if (filling_) return; // a click while the list fills would tear it down under the fill
-    Flag busy(filling_);
+    const unsigned fill = ++generation_;
+    filling_ = true;
     filled_ = false;
     list_.clear();
 
     CacheFind find = kNoCacheFind;
     CacheEntry entry;
-    for (Status s = p_.urlCache.findFirst(find, entry); s.ok(); s = p_.urlCache.findNext(find, entry)) {
+    for (Status s = p_.urlCache.findFirst(find, entry); s.ok();
+         s = p_.urlCache.findNext(find, entry)) {
         if ((entry.type & kCookieTest) == kCookieTest) list_.addItem(entry.sourceUrl);
-        p_.events.processEvents(); // a long cache must not freeze the window
+        p_.events.processEvents();      // a long cache must not freeze the window
+        if (generation_ != fill) break; // a newer fill has the list now
     }
     if (find != kNoCacheFind) p_.urlCache.findClose(find);
+    if (generation_ != fill) return;
 
     tickKeptRows();
     if (list_.listCount() == 0) list_.addItem(kNoCookies);
+    filling_ = false;
     filled_ = true;
 }
 
@@ -62,7 +58,8 @@ void CookieKeeper::tickKeptRows() {
     if (!p_.files.open(path, OpenMode::Input, file).ok()) return;
 
     std::unordered_map<std::string, int> firstRow;
-    for (int row = list_.listCount() - 1; row >= 0; --row) firstRow[list_.list(row)] = row;
+    for (int row = list_.listCount() - 1; row >= 0; --row)
+        firstRow[list_.list(row)] = row;
     auto take = [&](const std::string& ansi) {
         std::string line;
         if (!p_.system.fromAnsi(ansi, line).ok()) return;
@@ -115,11 +112,13 @@ void CookieKeeper::saveKeptCookies() {
 }
 
 void CookieKeeper::deleteUnkeptCookies() {
-    if (filling_) return; // rows not yet ticked from the keep-list would look unkept
+    if (filling_) cmdGetCache(); // rows not yet ticked from the keep-list would look unkept
+    if (filling_) return;
     std::vector<std::string> unkept;
     for (int row = 0; row < list_.listCount(); ++row)
         if (!list_.selected(row)) unkept.push_back(list_.list(row));
-    for (const auto& name : unkept) p_.urlCache.remove(name); // a failed delete leaves that one
+    for (const auto& name : unkept)
+        p_.urlCache.remove(name); // a failed delete leaves that one
 }
 
 void CookieKeeper::plug(core::frmMain& form) {

@@ -23,7 +23,9 @@ class CookieKeeper {
     // Writes the ticked rows to the keep-list, replacing it whole; an old keep-list stays
     // untouched unless the new one was written completely.
     void saveKeptCookies();
-    // Deletes from the URL cache every cookie of the list that is not ticked.
+    // Deletes from the URL cache every cookie of the list that is not ticked. Asked while the
+    // list is still filling (an erase run started from inside the fill), it completes the list
+    // first, so that the kept cookies carry their ticks.
     void deleteUnkeptCookies();
     // True once a fill has completed in this run: only then does the list speak for the user.
     bool listFilled() const { return filled_; }
@@ -40,7 +42,10 @@ class CookieKeeper {
     toolkit::ListBox& list_;
     std::string programFolder_;
     bool filled_ = false;
-    bool filling_ = false; // the fill lets the window work; nothing may use a half-filled list
+    // The fill lets the window work, and what the window does may fill the list anew (the
+    // button, an erase run): the newest fill wins and an older one, resumed, stops where it is.
+    bool filling_ = false;
+    unsigned generation_ = 0;
 };
 
 } // namespace calvorin::cookies

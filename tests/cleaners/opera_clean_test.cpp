@@ -1,5 +1,5 @@
-#include "cleaners/opera_clean.h"
 #include "cleaners/cleaner_fixture.h"
+#include "cleaners/opera_clean.h"
 #include "cleaners/trace_operations.h"
 #include "core/main_form.h"
 
@@ -36,7 +36,8 @@ TEST_F(OperaCleanTest, CachesLoseTheirPlainFilesOnly) {
     registerOpera(kInstall);
     const std::string cache = kInstall + "\\Cache\\";
     const std::string cache4 = profile + "cache4\\";
-    for (const auto& f : {cache + "opr001.htm", cache + "opr002.gif", cache4 + "opr0A1.tmp", cache4 + "dcache4.url"})
+    for (const auto& f : {cache + "opr001.htm", cache + "opr002.gif", cache4 + "opr0A1.tmp",
+                          cache4 + "dcache4.url"})
         world.files.put(f, "x");
     world.files.put(cache4 + "sub\\opr0B2.tmp", "nested");
     world.files.put(cache4 + "hidden.tmp", "h", attr::Hidden);
@@ -59,7 +60,8 @@ TEST_F(OperaCleanTest, CachesLoseTheirPlainFilesOnly) {
 
 TEST_F(OperaCleanTest, TypedAddressesAndCookiesAreDeletedDirectlyAReadOnlyOneStays) {
     registerOpera(kInstall);
-    for (const auto& f : {profile + "global.dat", profile + "opera.dir", kInstall + "\\cookies.dat"})
+    for (const auto& f :
+         {profile + "global.dat", profile + "opera.dir", kInstall + "\\cookies.dat"})
         world.files.put(f, "trace");
     world.files.put(profile + "cookies4.dat", "kept", attr::ReadOnly);
     world.files.put(profile + "opera6.ini", "settings");
@@ -100,8 +102,10 @@ TEST_F(OperaCleanTest, EveryItemOfTheCatalogueHasItsOperations) {
     cleaners::plugNetscapeAndOpera(form.eraseOperations, p, {});
     for (const auto& item : core::traceItems()) {
         const bool two = item.group == core::TraceGroup::Opera && item.index > 0;
-        if (item.group == core::TraceGroup::InternetExplorer && item.index == 8) continue; // the cookie keeper's
-        EXPECT_EQ(form.eraseOperations.of(item.group, item.index).size(), two ? 2u : 1u) << item.caption;
+        if (item.group == core::TraceGroup::InternetExplorer && item.index == 8)
+            continue; // the cookie keeper's
+        EXPECT_EQ(form.eraseOperations.of(item.group, item.index).size(), two ? 2u : 1u)
+            << item.caption;
     }
     registerOpera(kInstall);
     world.files.put(kInstall + "\\cookies.dat", "1");

@@ -47,7 +47,8 @@ TEST_F(ReplaceContract, RenameMovesAFileAndReplacesAnExistingTargetWhole) {
     const Status s = fs().rename(at("missing.new"), at("list.inf"));
     EXPECT_EQ(s.number, error::FileNotFound);
     EXPECT_EQ(get("list.inf"), "newer");
-    EXPECT_EQ(fs().rename(at("list.inf"), at("no such folder\\list.inf")).number, error::PathNotFound);
+    EXPECT_EQ(fs().rename(at("list.inf"), at("no such folder\\list.inf")).number,
+              error::PathNotFound);
 }
 
 TEST_F(ReplaceContract, AReadOnlyOrOpenTargetRefusesAndBothFilesStay) {
@@ -70,7 +71,8 @@ TEST(AnsiContract, TextCrossesTheAnsiCodePageAndComesBack) {
     auto p = calvorin::test::makeTestPlatform();
     std::string ansi, back;
     ASSERT_TRUE(p->system().toAnsi("Cookie:ann@news.example/", ansi).ok());
-    EXPECT_EQ(ansi, "Cookie:ann@news.example/") << "plain ASCII is the same in every ANSI code page";
+    EXPECT_EQ(ansi, "Cookie:ann@news.example/")
+        << "plain ASCII is the same in every ANSI code page";
     ASSERT_TRUE(p->system().toAnsi("caf\xC3\xA9", ansi).ok());
     ASSERT_TRUE(p->system().fromAnsi(ansi, back).ok());
     EXPECT_EQ(back, "caf\xC3\xA9");

@@ -49,12 +49,15 @@ TEST_F(CookieKeeperTest, TheListHoldsTheNormalCookiesTickedExactlyAsTheKeepListN
     cookie("http://news.example/page.htm", entry::Normal);
     cookie("Visited: ann@http://news.example/", entry::UrlHistory | entry::Normal);
     cookie("Cookie:cat@shop.example/");
-    world.files.put(kKeepList, "Cookie:BOB@bank.example/\r\nCookie:cat@shop.example/\r\nCookie:gone@old.example/\r\n"
-                               "Cookie:ann@news.example/ \r\n\r\n");
+    world.files.put(
+        kKeepList,
+        "Cookie:BOB@bank.example/\r\nCookie:cat@shop.example/\r\nCookie:gone@old.example/\r\n"
+        "Cookie:ann@news.example/ \r\n\r\n");
     form.Command2.click();
     EXPECT_TRUE(form.lstCookies.visible());
-    EXPECT_EQ(rows(), (std::vector<std::string>{"-Cookie:ann@news.example/", "-Cookie:bob@bank.example/",
-                                                "+Cookie:cat@shop.example/"}))
+    EXPECT_EQ(rows(),
+              (std::vector<std::string>{"-Cookie:ann@news.example/", "-Cookie:bob@bank.example/",
+                                        "+Cookie:cat@shop.example/"}))
         << "letter case and trailing blanks count; lines naming no row tick nothing";
     EXPECT_TRUE(keeper.listFilled());
     EXPECT_EQ(world.urlCache.openFinds(), 0u);
@@ -69,11 +72,13 @@ TEST_F(CookieKeeperTest, AnEmptyCacheListsNoCookiesAndAnEmptyKeepListIsOneLineEn
     keeper.saveKeptCookies();
     EXPECT_EQ(keepList(), "No Cookies\r\n\r\n") << "the placeholder is an ordinary row";
     keeper.cmdGetCache();
-    EXPECT_EQ(rows(), std::vector<std::string>{"-No Cookies"}) << "the placeholder comes after the ticks";
+    EXPECT_EQ(rows(), std::vector<std::string>{"-No Cookies"})
+        << "the placeholder comes after the ticks";
 }
 
 TEST_F(CookieKeeperTest, SavingWritesTheTickedRowsInListOrderAndDropsWhatIsNoLongerListed) {
-    for (const char* name : {"Cookie:a@x/", "Cookie:b@y/", "Cookie:c@z/"}) cookie(name);
+    for (const char* name : {"Cookie:a@x/", "Cookie:b@y/", "Cookie:c@z/"})
+        cookie(name);
     world.files.put(kKeepList, "Cookie:old@gone/\r\n\r\n");
     keeper.cmdGetCache();
     tick("Cookie:c@z/");
@@ -98,11 +103,13 @@ TEST_F(CookieKeeperTest, AFailedSaveLeavesThePreviousKeepListWhole) {
     world.files.put(kKeepList, "Cookie:a@x/\r\n\r\n");
     keeper.cmdGetCache();
     form.lstCookies.setSelected(0, false);
-    for (const char* step : {"FileSystem.open", "FileSystem.write", "FileSystem.flush", "FileSystem.rename"}) {
+    for (const char* step :
+         {"FileSystem.open", "FileSystem.write", "FileSystem.flush", "FileSystem.rename"}) {
         world.failures.fail(step, {112, "There is not enough space on the disk."});
         keeper.saveKeptCookies();
         EXPECT_EQ(keepList(), "Cookie:a@x/\r\n\r\n") << step;
-        EXPECT_FALSE(world.files.exists(kKeepList + ".new")) << step << ": no half-written file is left";
+        EXPECT_FALSE(world.files.exists(kKeepList + ".new"))
+            << step << ": no half-written file is left";
     }
     world.files.setAttributes(kKeepList, platform::attr::ReadOnly);
     keeper.saveKeptCookies();
@@ -118,17 +125,19 @@ TEST_F(CookieKeeperTest, AKeepListThatIsNoTextOrHasHugeLinesStillFills) {
     cookie("Cookie:b@y/");
     std::string junk(3'000'000, 'x');
     junk += std::string("\0\x01\xFF\r\r\n", 6);
-    junk += "Cookie:b@y/\n";  // a lone LF ends a line too
-    junk += "Cookie:a@x/";    // and so does the end of the file
+    junk += "Cookie:b@y/\n"; // a lone LF ends a line too
+    junk += "Cookie:a@x/";   // and so does the end of the file
     world.files.put(kKeepList, junk);
     keeper.cmdGetCache();
     EXPECT_EQ(rows(), (std::vector<std::string>{"+Cookie:a@x/", "+Cookie:b@y/"}));
     keeper.saveKeptCookies();
-    EXPECT_EQ(keepList(), "Cookie:a@x/\r\nCookie:b@y/\r\n\r\n") << "the unmatched lines are dropped";
+    EXPECT_EQ(keepList(), "Cookie:a@x/\r\nCookie:b@y/\r\n\r\n")
+        << "the unmatched lines are dropped";
 }
 
 TEST_F(CookieKeeperTest, ErasingCookiesSparesTheTickedOnesAndWhatTheListNeverShowed) {
-    for (const char* name : {"Cookie:a@x/", "Cookie:b@y/", "Cookie:c@z/"}) cookie(name);
+    for (const char* name : {"Cookie:a@x/", "Cookie:b@y/", "Cookie:c@z/"})
+        cookie(name);
     cookie("Cookie:sticky@only/", entry::Cookie | entry::Sticky);
     form.chkIEsettings[8].setValue(1); // the click fills the list
     tick("Cookie:b@y/");
@@ -179,29 +188,36 @@ TEST_F(CookieKeeperTest, Command2SavesTheTicksBeforeRefilling) {
     EXPECT_EQ(form.chkIEsettings[0].value(), 0) << "hidden list: Select All works on the tab";
 }
 
-TEST_F(CookieKeeperTest, WhileTheListFillsNothingUsesTheHalfFilledList) {
-    for (const char* name : {"Cookie:a@x/", "Cookie:b@y/"}) cookie(name);
+TEST_F(CookieKeeperTest, WhatTheWindowDoesWhileTheListFillsNeverUsesTheHalfFilledList) {
+    for (const char* name : {"Cookie:a@x/", "Cookie:b@y/"})
+        cookie(name);
     world.files.put(kKeepList, "Cookie:a@x/\r\n\r\n");
-    keeper.cmdGetCache();
     int during = 0;
-    // Handled while the fill lets the window work: a second fill, a save, an erase.
+    // Handled while the fill lets the window work: a save, then an erase run.
     world.events.at(world.events.tickCount(), [&] {
         ++during;
         EXPECT_FALSE(keeper.listFilled());
-        form.Command2.click();
         keeper.saveKeptCookies();
-        keeper.deleteUnkeptCookies();
+        EXPECT_EQ(keepList(), "Cookie:a@x/\r\n\r\n") << "half a list saves nothing";
+        form.chkIEsettings[8].setValue(1);
+        form.cmdClean.click();
+        EXPECT_EQ(form.Label1.caption(), "Done.");
+        EXPECT_TRUE(world.urlCache.has("Cookie:a@x/"))
+            << "the erase saw the full list, ticks and all";
+        EXPECT_FALSE(world.urlCache.has("Cookie:b@y/")) << "and erased before it said Done";
     });
     keeper.cmdGetCache();
     EXPECT_EQ(during, 1);
-    EXPECT_TRUE(world.urlCache.has("Cookie:a@x/")) << "its tick was not yet read back";
-    EXPECT_TRUE(world.urlCache.has("Cookie:b@y/"));
+    EXPECT_EQ(rows(), (std::vector<std::string>{"+Cookie:a@x/"}))
+        << "the interrupted fill left the newer list";
+    EXPECT_TRUE(keeper.listFilled());
     EXPECT_EQ(keepList(), "Cookie:a@x/\r\n\r\n");
-    EXPECT_EQ(rows(), (std::vector<std::string>{"+Cookie:a@x/", "-Cookie:b@y/"}));
+    EXPECT_EQ(world.urlCache.openFinds(), 0u);
 }
 
 TEST_F(CookieKeeperTest, AFailingCacheEndsTheListingQuietly) {
-    for (const char* name : {"Cookie:a@x/", "Cookie:b@y/"}) cookie(name);
+    for (const char* name : {"Cookie:a@x/", "Cookie:b@y/"})
+        cookie(name);
     world.failures.fail("UrlCache.findNext", {12, "broken"});
     keeper.cmdGetCache();
     EXPECT_EQ(rows(), std::vector<std::string>{"-Cookie:a@x/"});

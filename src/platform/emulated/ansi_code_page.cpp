@@ -14,7 +14,8 @@ constexpr std::array<char32_t, 32> kHigh = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char32_t decodeByte(unsigned char b) {
-    if (b >= 0x80 && b < 0xA0) return kHigh[b - 0x80] ? kHigh[b - 0x80] : b; // undefined bytes map to C1
+    if (b >= 0x80 && b < 0xA0)
+        return kHigh[b - 0x80] ? kHigh[b - 0x80] : b; // undefined bytes map to C1
     return b;
 }
 
@@ -80,7 +81,8 @@ std::string utf8ToWindows1252(const std::string& text) {
 std::string windows1252ToUtf8(const std::string& bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (const char b : bytes) appendUtf8(out, decodeByte(static_cast<unsigned char>(b)));
+    for (const char b : bytes)
+        appendUtf8(out, decodeByte(static_cast<unsigned char>(b)));
     return out;
 }
 
