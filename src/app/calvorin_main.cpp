@@ -1,6 +1,8 @@
 // Entry of Calvorin.exe: the Windows platform, the main window, the message loop.
 #include "app/main_window.h"
+#include "automation/clean_and_restart.h"
 #include "automation/schedule.h"
+#include "automation/startup_options.h"
 #include "cleaners/trace_operations.h"
 #include "cookies/cookie_keeper.h"
 #include "core/error_report.h"
@@ -88,6 +90,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     settings::plugStartupRecords(form, os);
     automation::Schedule schedule(form, os);
+    automation::plugStartupOptions(form, os);
+    automation::plugCleanAndRestart(form, os);
     form.slots.openWebPage = [](const std::string& address) {
         ShellExecuteW(nullptr, nullptr, platform::win32::widen(address).c_str(), nullptr, nullptr,
                       SW_SHOWNORMAL);

@@ -13,7 +13,9 @@ class EmulatedTestPlatform final : public TestPlatform {
             text_ = shown.text;
             caption_ = shown.caption;
         };
+        world_.files.put(world_.process.path, "MZ"); // the running program is a file on disk
     }
+    platform::Process& process() override { return world_.process; }
     platform::Registry& registry() override { return world_.registry; }
     platform::SettingsStore& settings() override { return world_.settings; }
     platform::EventLoop& events() override { return world_.events; }

@@ -70,4 +70,12 @@ TEST_F(EventLoopContract, TextThatIsNoDateIsRefused) {
     EXPECT_FALSE(loop().parseDate("13/45/2026").has_value());
 }
 
+TEST_F(EventLoopContract, TimesShowTheirMinutesAndSecondsAndTellMorningFromAfternoon) {
+    const std::string morning = loop().timeText({{2026, 12, 7}, 9, 5, 7});
+    const std::string afternoon = loop().timeText({{2026, 12, 7}, 21, 5, 7});
+    EXPECT_NE(morning.find("05"), std::string::npos) << morning;
+    EXPECT_NE(morning.find("07"), std::string::npos) << morning;
+    EXPECT_NE(morning, afternoon);
+}
+
 } // namespace

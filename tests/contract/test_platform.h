@@ -48,6 +48,7 @@ class TestPlatform {
                               bool stall = false) = 0;
     // True under Wine, where some services are known to fall short of Windows.
     virtual bool onWine() const = 0;
+    virtual platform::Process& process() = 0;
 };
 
 std::unique_ptr<TestPlatform> makeTestPlatform();

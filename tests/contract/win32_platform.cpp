@@ -13,6 +13,7 @@
 #include "platform/win32/text.h"
 #include "platform/win32/url_cache.h"
 #include "platform/win32/url_history.h"
+#include "platform/win32/process.h"
 
 #include <windows.h>
 #include <wininet.h>
@@ -60,6 +61,7 @@ class Win32TestPlatform final : public TestPlatform {
     }
 
     platform::FileSystem& files() override { return files_; }
+    platform::Process& process() override { return process_; }
     platform::Shell& shell() override { return shell_; }
     platform::UrlCache& urlCache() override { return urlCache_; }
     platform::UrlHistory& urlHistory() override { return urlHistory_; }
@@ -180,6 +182,7 @@ class Win32TestPlatform final : public TestPlatform {
     platform::win32::UrlHistory urlHistory_;
     platform::win32::Clipboard clipboard_;
     platform::win32::Desktop desktop_;
+    platform::win32::Process process_;
     std::vector<HWND> windows_;
     platform::win32::SystemInfo system_;
     platform::win32::Internet internet_;

@@ -33,7 +33,7 @@ struct World {
     Dialogs dialogs;
     EventLoop events;
     Internet internet{failures};
-    Process process;
+    Process process{registry, failures};
     TrayIcon tray{failures};
     HostFolder host; // the drives live below it, and go with the world
     FileSystem files{failures, host.path()};

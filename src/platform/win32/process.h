@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/process.h"
+#include "platform/win32/registry.h"
 
 namespace calvorin::platform::win32 {
 
@@ -16,10 +17,20 @@ class Process final : public platform::Process {
     bool previousInstance() override;
     Status startProgram(const std::string& path, int showCommand) override;
 
+    std::string programPath() override;
+    // The Run keys, machine-wide or for this user (see platform/logon_start.h).
+    Status registerStartAtLogon(const std::string& name, const std::string& commandLine) override;
+    Status unregisterStartAtLogon(const std::string& name) override;
+    std::uint32_t platformId() override;
+    Status enableShutdownPrivilege() override;
+    Status requestRestart(std::uint32_t flags) override;
+    void endProgram() override;
+
   private:
     void* mutex_ = nullptr;
     bool checked_ = false;
     bool previous_ = false;
+    Registry registry_;
 };
 
 } // namespace calvorin::platform::win32
