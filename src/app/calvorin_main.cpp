@@ -18,6 +18,7 @@
 #include "platform/win32/url_cache.h"
 #include "platform/win32/url_history.h"
 #include "settings/startup_records.h"
+#include "sysinfo/system_information.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -61,6 +62,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     tray.setWindow(window.handle(), window.icon());
 
     settings::plugStartupRecords(form, os);
+    sysinfo::plugSystemInformation(form, os);
     form.slots.openWebPage = [](const std::string& address) {
         ShellExecuteW(nullptr, nullptr, platform::win32::widen(address).c_str(), nullptr, nullptr,
                       SW_SHOWNORMAL);

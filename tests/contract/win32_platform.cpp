@@ -5,6 +5,7 @@
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
 #include "platform/win32/internet.h"
+#include "platform/win32/process.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
@@ -65,6 +66,7 @@ class Win32TestPlatform final : public TestPlatform {
     platform::Clipboard& clipboard() override { return clipboard_; }
     platform::SystemInfo& system() override { return system_; }
     platform::Desktop& desktop() override { return desktop_; }
+    platform::Process& process() override { return process_; }
     platform::WindowHandle makeWindow(const std::string& className, const std::string& title) override {
         const std::wstring cls = platform::win32::widen(className);
         WNDCLASSW wc{};
@@ -174,6 +176,7 @@ class Win32TestPlatform final : public TestPlatform {
     platform::win32::UrlHistory urlHistory_;
     platform::win32::Clipboard clipboard_;
     platform::win32::Desktop desktop_;
+    platform::win32::Process process_;
     std::vector<HWND> windows_;
     platform::win32::SystemInfo system_;
     platform::win32::Internet internet_;

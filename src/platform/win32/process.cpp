@@ -1,4 +1,5 @@
 #include "platform/win32/process.h"
+#include "platform/win32/last_error.h"
 
 #include <windows.h>
 
@@ -25,6 +26,17 @@ std::wstring instanceMutexName() {
     return L"Local\\Calvorin.Instance." + file;
 }
 } // namespace
+
+Status Process::showInTaskList() {
+    // Only the Windows 95 family's kernel32 exports it; looked up so the program loads anywhere.
+    using RegisterCall = DWORD(WINAPI*)(DWORD processId, DWORD type);
+    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    auto call = kernel ? reinterpret_cast<RegisterCall>(reinterpret_cast<void*>(
+                             GetProcAddress(kernel, "RegisterServiceProcess")))
+                       : nullptr;
+    if (!call) return fromCode(ERROR_CALL_NOT_IMPLEMENTED);
+    return call(GetCurrentProcessId(), 0) ? Status::success() : lastError();
+}
 
 Process::~Process() {
     if (mutex_) CloseHandle(static_cast<HANDLE>(mutex_));
