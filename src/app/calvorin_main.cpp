@@ -1,5 +1,6 @@
 // Entry of Calvorin.exe: the Windows platform, the main window, the message loop.
 #include "app/main_window.h"
+#include "bosskey/boss_key.h"
 #include "cleaners/trace_operations.h"
 #include "core/error_report.h"
 #include "core/main_form.h"
@@ -63,6 +64,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     settings::plugStartupRecords(form, os);
     sysinfo::plugSystemInformation(form, os);
+    bosskey::BossKey bossKey(form, os, reinterpret_cast<std::uintptr_t>(window.handle()));
+    bosskey::plugBossKey(form, bossKey);
     form.slots.openWebPage = [](const std::string& address) {
         ShellExecuteW(nullptr, nullptr, platform::win32::widen(address).c_str(), nullptr, nullptr,
                       SW_SHOWNORMAL);
