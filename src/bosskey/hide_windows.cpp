@@ -27,15 +27,21 @@ void hideBrowserWindows(platform::Desktop& desktop, std::vector<SavedWindow>& sa
         pass.push_back(record);
         platform::WindowPlacement hidden = record.placement;
         hidden.showCommand = platform::show::Hide;
-        desktop.setPlacement(window, hidden);
+        // Where another program's window refuses a placement, a plain hide keeps its state too.
+        if (!desktop.setPlacement(window, hidden).ok())
+            desktop.showWindow(window, platform::show::Hide);
     }
     saved = std::move(pass);
 }
 
 void restoreBrowserWindows(platform::Desktop& desktop, const std::vector<SavedWindow>& saved) {
     // A window closed since only fails its own call.
-    for (auto it = saved.rbegin(); it != saved.rend(); ++it)
-        if (it->handle != 0) desktop.setPlacement(it->handle, it->placement);
+    for (auto it = saved.rbegin(); it != saved.rend(); ++it) {
+        if (it->handle == 0) continue;
+        // Hidden by a plain hide, the window shows again where it was, in its saved state.
+        if (!desktop.setPlacement(it->handle, it->placement).ok())
+            desktop.showWindow(it->handle, static_cast<int>(it->placement.showCommand));
+    }
 }
 
 void showAppWindow(platform::Desktop& desktop, platform::WindowHandle window) {

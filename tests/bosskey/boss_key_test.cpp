@@ -205,4 +205,16 @@ TEST_F(BossKeyTest, AShortPressBetweenTwoPollsStillCounts) {
     EXPECT_TRUE(window(main).visible);
 }
 
+TEST_F(BossKeyTest, AWindowThatRefusesPlacementsIsHiddenAndShownByPlainCommands) {
+    choose("F7");
+    WindowHandle big = browser(show::Maximized);
+    world.failures.fail("Desktop.setPlacement", {1, "The window's placement was not applied."});
+    hold({F7});
+    EXPECT_FALSE(window(big).visible);
+    world.failures.fail("Desktop.setPlacement", {1, "The window's placement was not applied."});
+    hold({Ctrl, F7});
+    EXPECT_TRUE(window(big).visible);
+    EXPECT_EQ(window(big).placement.showCommand, static_cast<unsigned>(show::Maximized));
+}
+
 } // namespace
