@@ -3,6 +3,7 @@
 #include "automation/clean_and_restart.h"
 #include "automation/schedule.h"
 #include "automation/startup_options.h"
+#include "bosskey/boss_key.h"
 #include "cleaners/trace_operations.h"
 #include "cookies/cookie_keeper.h"
 #include "core/error_report.h"
@@ -22,6 +23,7 @@
 #include "platform/win32/url_cache.h"
 #include "platform/win32/url_history.h"
 #include "settings/startup_records.h"
+#include "sysinfo/system_information.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -92,6 +94,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     automation::Schedule schedule(form, os);
     automation::plugStartupOptions(form, os);
     automation::plugCleanAndRestart(form, os);
+    sysinfo::plugSystemInformation(form, os);
+    bosskey::BossKey bossKey(form, os, reinterpret_cast<std::uintptr_t>(window.handle()));
+    bosskey::plugBossKey(form, bossKey);
     form.slots.openWebPage = [](const std::string& address) {
         ShellExecuteW(nullptr, nullptr, platform::win32::widen(address).c_str(), nullptr, nullptr,
                       SW_SHOWNORMAL);

@@ -114,4 +114,16 @@ std::optional<bool> truthValue(std::string_view text) {
     return std::nullopt;
 }
 
+std::string strText(std::int64_t value) {
+    return (value < 0 ? "" : " ") + std::to_string(value);
+}
+
+std::uint64_t roundedQuotient(std::uint64_t numerator, std::uint64_t denominator) {
+    const std::uint64_t whole = numerator / denominator;
+    const std::uint64_t rest = numerator % denominator;
+    const std::uint64_t other = denominator - rest; // no overflow, unlike rest * 2
+    if (rest > other || (rest == other && whole % 2 == 1)) return whole + 1;
+    return whole;
+}
+
 } // namespace calvorin::core

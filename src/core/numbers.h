@@ -26,4 +26,11 @@ std::optional<bool> truthValue(std::string_view text);
 // The text without the blanks around it (blanks only: tabs and other white space stay).
 std::string trimBlanks(std::string_view text);
 
+// A number as Str writes it: a blank in the sign's place for 0 and above, "-" below.
+std::string strText(std::int64_t value);
+
+// numerator / denominator rounded to the nearest whole number, a half to the even neighbour;
+// denominator must not be 0.
+std::uint64_t roundedQuotient(std::uint64_t numerator, std::uint64_t denominator);
+
 } // namespace calvorin::core

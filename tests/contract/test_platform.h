@@ -29,6 +29,7 @@ class TestPlatform {
     virtual platform::SystemInfo& system() = 0;
     virtual platform::Internet& internet() = 0;
     virtual platform::Desktop& desktop() = 0;
+    virtual platform::Process& process() = 0;
     // A visible top-level window of this class and title, owned by the test, gone with the platform.
     virtual platform::WindowHandle makeWindow(const std::string& className, const std::string& title) = 0;
     // A new empty folder for this test (a Windows path without trailing ""); the test empties

@@ -6,6 +6,7 @@
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
 #include "platform/win32/internet.h"
+#include "platform/win32/process.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
@@ -68,6 +69,7 @@ class Win32TestPlatform final : public TestPlatform {
     platform::Clipboard& clipboard() override { return clipboard_; }
     platform::SystemInfo& system() override { return system_; }
     platform::Desktop& desktop() override { return desktop_; }
+    platform::Process& process() override { return process_; }
     platform::WindowHandle makeWindow(const std::string& className, const std::string& title) override {
         const std::wstring cls = platform::win32::widen(className);
         WNDCLASSW wc{};

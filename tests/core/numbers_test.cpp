@@ -60,3 +60,21 @@ TEST(Numbers, TheClockShowsTheTwelveHourTime) {
     EXPECT_EQ(timeOfDayText({{2026, 12, 6}, 12, 30, 0}), "12:30:00 PM");
     EXPECT_EQ(timeOfDayText({{2026, 12, 6}, 23, 59, 59}), "11:59:59 PM");
 }
+
+TEST(Numbers, StrTextKeepsAPlaceForTheSign) {
+    EXPECT_EQ(strText(0), " 0");
+    EXPECT_EQ(strText(261616), " 261616");
+    EXPECT_EQ(strText(-3), "-3");
+    EXPECT_EQ(strText(16777216), " 16777216");
+}
+
+TEST(Numbers, AQuotientRoundsHalvesToTheEvenNeighbour) {
+    EXPECT_EQ(roundedQuotient(1536, 1024), 2u); // 1.5
+    EXPECT_EQ(roundedQuotient(2560, 1024), 2u); // 2.5
+    EXPECT_EQ(roundedQuotient(2561, 1024), 3u);
+    EXPECT_EQ(roundedQuotient(511, 1024), 0u);
+    EXPECT_EQ(roundedQuotient(0, 1024), 0u);
+    // Near the top of the range the rounding must not overflow.
+    EXPECT_EQ(roundedQuotient(~0ull, 2), 1ull << 63);
+    EXPECT_EQ(roundedQuotient(~0ull, 1024), (~0ull >> 10) + 1);
+}

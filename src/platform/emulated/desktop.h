@@ -16,7 +16,7 @@ class Desktop final : public platform::Desktop {
     struct Window {
         std::string className;
         std::string title;
-        WindowPlacement placement; // showCommand Hide means hidden
+        WindowPlacement placement; // showCommand is the state: normal, minimized or maximized
         bool visible = true;
         bool closeRequested = false;
         bool foreground = false;
@@ -31,7 +31,7 @@ class Desktop final : public platform::Desktop {
         Window w;
         w.className = std::move(className);
         w.title = std::move(title);
-        w.placement.showCommand = static_cast<std::uint32_t>(showCommand);
+        w.placement.showCommand = stateAfter(show::Normal, showCommand);
         w.placement.left = 10, w.placement.top = 20, w.placement.right = 410,
         w.placement.bottom = 320;
         w.visible = showCommand != show::Hide;
@@ -75,15 +75,17 @@ class Desktop final : public platform::Desktop {
         if (auto f = failures_.take("Desktop.getPlacement")) return *f;
         auto* w = window(h);
         if (!w) return invalid();
+        // As on Windows, a hidden window reports the state it will show in, never "hide".
         placement = w->placement;
-        if (!w->visible) placement.showCommand = show::Hide;
         return Status::success();
     }
     Status setPlacement(WindowHandle h, const WindowPlacement& placement) override {
         if (auto f = failures_.take("Desktop.setPlacement")) return *f;
         auto* w = window(h);
         if (!w) return invalid();
+        const std::uint32_t state = w->placement.showCommand;
         w->placement = placement;
+        w->placement.showCommand = stateAfter(state, static_cast<int>(placement.showCommand));
         w->visible = placement.showCommand != show::Hide;
         return Status::success();
     }
@@ -132,6 +134,19 @@ class Desktop final : public platform::Desktop {
     }
 
   private:
+    // The state a show command leaves: hiding and plain showing keep the one before.
+    static std::uint32_t stateAfter(std::uint32_t state, int command) {
+        switch (command) {
+        case show::Normal:
+        case show::Restore: return show::Normal;
+        case show::Minimized:
+        case 6: // SW_MINIMIZE
+        case 7: // SW_SHOWMINNOACTIVE
+            return show::Minimized;
+        case show::Maximized: return show::Maximized;
+        default: return state;
+        }
+    }
     static Status invalid() { return Status::failure(1400, "Invalid window handle."); }
     FailurePlan& failures_;
     std::map<WindowHandle, Window> windows_;

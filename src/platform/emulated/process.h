@@ -17,6 +17,13 @@ class Process final : public platform::Process {
     Process(platform::Registry& registry, FailurePlan& failures)
         : registry_(registry), failures_(failures) {}
 
+    Status showInTaskList() override {
+        if (!offersServiceProcess)
+            return Status::failure(error::CallNotImplemented,
+                                   "This function is not supported on this system.");
+        ++taskListShows;
+        return Status::success();
+    }
     bool previousInstance() override {
         ++instanceChecks;
         return anotherCopyRunning;
@@ -64,6 +71,8 @@ class Process final : public platform::Process {
     }
 
     // --- the test's side ---
+    bool offersServiceProcess = false; // the Windows 95 family's service-process call
+    int taskListShows = 0;
     bool anotherCopyRunning = false;
     int instanceChecks = 0;
     struct Started {

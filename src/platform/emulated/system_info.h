@@ -15,6 +15,24 @@ class SystemInfo final : public platform::SystemInfo {
         path = temp;
         return Status::success();
     }
+    Status version(VersionRecord& record) override {
+        record = {};
+        if (auto f = failures_.take("SystemInfo.version")) return *f;
+        record = versionRecord;
+        return Status::success();
+    }
+    Status processor(ProcessorRecord& record) override {
+        record = {};
+        if (auto f = failures_.take("SystemInfo.processor")) return *f;
+        record = processorRecord;
+        return Status::success();
+    }
+    Status memory(MemoryStatus& status) override {
+        status = {};
+        if (auto f = failures_.take("SystemInfo.memory")) return *f;
+        status = memoryStatus;
+        return Status::success();
+    }
 
     // The code page of a Western European Windows.
     Status toAnsi(const std::string& text, std::string& ansi) override {
@@ -32,6 +50,10 @@ class SystemInfo final : public platform::SystemInfo {
 
     // --- the test's side ---
     std::string temp = "C:\\Users\\user\\AppData\\Local\\Temp\\";
+    // A Windows 10 machine with four x64 processors and 8 GiB.
+    VersionRecord versionRecord{10, 0, 19045, platform_id::NT};
+    ProcessorRecord processorRecord{9, 4, 6};
+    MemoryStatus memoryStatus{8ull << 30, 3ull << 30};
 
   private:
     FailurePlan& failures_;

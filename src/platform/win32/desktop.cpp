@@ -68,7 +68,11 @@ Status Desktop::setPlacement(WindowHandle window, const WindowPlacement& p) {
     wp.ptMinPosition = {p.minX, p.minY};
     wp.ptMaxPosition = {p.maxX, p.maxY};
     wp.rcNormalPosition = {p.left, p.top, p.right, p.bottom};
-    return SetWindowPlacement(hwnd(window), &wp) ? Status::success() : lastError();
+    SetLastError(0);
+    if (SetWindowPlacement(hwnd(window), &wp)) return Status::success();
+    // Some systems refuse another process's window without saying why: still a failure.
+    Status failed = lastError();
+    return failed.ok() ? Status::failure(1, "The window's placement was not applied.") : failed;
 }
 
 bool Desktop::showWindow(WindowHandle window, int command) {

@@ -33,6 +33,17 @@ std::wstring instanceMutexName() {
 }
 } // namespace
 
+Status Process::showInTaskList() {
+    // Only the Windows 95 family's kernel32 exports it; looked up so the program loads anywhere.
+    using RegisterCall = DWORD(WINAPI*)(DWORD processId, DWORD type);
+    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    auto call = kernel ? reinterpret_cast<RegisterCall>(reinterpret_cast<void*>(
+                             GetProcAddress(kernel, "RegisterServiceProcess")))
+                       : nullptr;
+    if (!call) return fromCode(ERROR_CALL_NOT_IMPLEMENTED);
+    return call(GetCurrentProcessId(), 0) ? Status::success() : lastError();
+}
+
 Process::~Process() {
     if (mutex_) CloseHandle(static_cast<HANDLE>(mutex_));
 }

@@ -12,6 +12,8 @@ class Process final : public platform::Process {
     Process& operator=(const Process&) = delete;
     ~Process() override;
 
+    Status showInTaskList() override;
+
     // A mutex named after the program file marks the running copy; it lives as long as this
     // process does.
     bool previousInstance() override;

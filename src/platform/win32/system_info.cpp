@@ -39,3 +39,54 @@ Status SystemInfo::fromAnsi(const std::string& ansi, std::string& text) {
 }
 
 } // namespace calvorin::platform::win32
+
+namespace calvorin::platform::win32 {
+
+Status SystemInfo::version(VersionRecord& record) {
+    record = {};
+    // GetVersionEx answers 6.2 to a program whose manifest does not name the newer versions;
+    // ntdll's own call is not shimmed.
+    using RtlGetVersionCall = LONG(WINAPI*)(OSVERSIONINFOW*);
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    bool read = false;
+    if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll"))
+        if (auto call = reinterpret_cast<RtlGetVersionCall>(
+                reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion"))))
+            read = call(&info) == 0;
+    if (!read) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+        if (!GetVersionExW(&info)) return lastError();
+#pragma GCC diagnostic pop
+    }
+    record.major = info.dwMajorVersion;
+    record.minor = info.dwMinorVersion;
+    record.build = info.dwBuildNumber;
+    record.platformId = info.dwPlatformId;
+    return Status::success();
+}
+
+Status SystemInfo::processor(ProcessorRecord& record) {
+    SYSTEM_INFO info{};
+    // The machine's own processor, also when this program runs on a translation layer.
+    GetNativeSystemInfo(&info);
+    record.architecture = info.wProcessorArchitecture;
+    record.level = info.wProcessorLevel;
+    // dwNumberOfProcessors counts only this program's group of at most 64.
+    const DWORD all = GetActiveProcessorCount(ALL_PROCESSOR_GROUPS);
+    record.count = all != 0 ? all : info.dwNumberOfProcessors;
+    return Status::success();
+}
+
+Status SystemInfo::memory(MemoryStatus& status) {
+    status = {};
+    MEMORYSTATUSEX m{};
+    m.dwLength = sizeof(m);
+    if (!GlobalMemoryStatusEx(&m)) return lastError();
+    status.totalPhysical = m.ullTotalPhys;
+    status.availablePhysical = m.ullAvailPhys;
+    return Status::success();
+}
+
+} // namespace calvorin::platform::win32
