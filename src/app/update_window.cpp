@@ -70,7 +70,7 @@ UpdateWindows::UpdateWindows(HINSTANCE instance, update::frmUpgrade& upgrade,
     SendMessageW(status, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(status, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     loadingHost_.bindWindow<FormPeer>(status, static_cast<toolkit::Form&>(loading)).refresh();
-    loadingHost_.bind<LabelPeer>(status, IDC_LABEL1, loading.Label1).refresh();
+    loadingHost_.bind<LabelPeer>(status, IDC_LOADING_LABEL1, loading.Label1).refresh();
     loadingHost_.bind<ColouredLabelPeer>(status, IDC_LOAD_NAME, loading.LoadName).refresh();
     loadingHost_.bind<WindowPeer>(status, IDC_LINE1, loading.Line1).refresh();
     loadingHost_.bind<MarkerPeer>(status, IDC_SHAPE1, loading.Shape1, loading.Line1,
