@@ -24,6 +24,8 @@
 #include "platform/win32/url_history.h"
 #include "settings/startup_records.h"
 #include "sysinfo/system_information.h"
+#include "app/program_folder.h"
+#include "update/upgrade_handoff.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -101,6 +103,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         ShellExecuteW(nullptr, nullptr, platform::win32::widen(address).c_str(), nullptr, nullptr,
                       SW_SHOWNORMAL);
     };
+
+    update::plugUpgrade(form, os, {app::programFolder(), [&window](const std::string& address) {
+                                       ShellExecuteW(window.handle(), L"open",
+                                                     platform::win32::widen(address).c_str(),
+                                                     nullptr, nullptr, SW_SHOWNORMAL);
+                                   }});
 
     // Closing ends the program here and now, even inside a run's pause: nothing after runs.
     auto end = [&] {

@@ -15,6 +15,7 @@ enum class Property {
     Items,     // list rows
     Selection, // list row selection
     Front,     // brought to the front of its siblings
+    ForeColor, // text colour
 };
 
 // Shows a control on screen. The model pushes every property change to it; the peer reports

@@ -15,6 +15,12 @@ class Label : public Captioned {
     void click() {
         if (onClick) onClick();
     }
+    // The text colour as Windows packs it (red in the low byte), black until set.
+    std::uint32_t foreColor() const { return foreColor_; }
+    void setForeColor(std::uint32_t rgb) { assign(foreColor_, rgb, Property::ForeColor); }
+
+  private:
+    std::uint32_t foreColor_ = 0;
 };
 
 class CommandButton : public Captioned {

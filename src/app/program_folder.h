@@ -1,0 +1,9 @@
+#pragma once
+#include <string>
+
+namespace calvorin::app {
+
+// The folder of the running program file, without a trailing "\".
+std::string programFolder();
+
+} // namespace calvorin::app
