@@ -159,3 +159,19 @@ TEST_F(FileSystemContract, AShortPathNamesTheSameFile) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FileSystemContract, AFileOpenedForReadingRefusesWrites) {
+    put("r.txt", "abc");
+    FileHandle f = kNoFile;
+    ASSERT_TRUE(fs().open(at("r.txt"), OpenMode::Input, f).ok());
+    EXPECT_EQ(fs().write(f, "xyz").number, error::AccessDenied);
+    std::string bytes;
+    ASSERT_TRUE(fs().read(f, 10, bytes).ok());
+    EXPECT_EQ(bytes, "abc");
+    fs().close(f);
+    EXPECT_EQ(get(at("r.txt")), "abc");
+}
+
+} // namespace
