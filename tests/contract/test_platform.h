@@ -42,6 +42,9 @@ class TestPlatform {
                                std::string& localFile) = 0;
     virtual void setClipboardText(const std::string& text) = 0;
     virtual bool clipboardHasText() = 0;
+    // A symbolic link at `link` to the file `target` (a Linux one under Wine); false when
+    // the system cannot make one.
+    virtual bool makeFileLink(const std::string& link, const std::string& target) = 0;
     // True under Wine, where some services are known to fall short of Windows.
     virtual bool onWine() const = 0;
 };
