@@ -7,7 +7,9 @@
 #include "cleaners/trace_operations.h"
 #include "cookies/cookie_keeper.h"
 #include "core/error_report.h"
+#include "core/main_end.h"
 #include "core/main_form.h"
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/clipboard.h"
 #include "platform/win32/desktop.h"
 #include "platform/win32/dialogs.h"
@@ -75,6 +77,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                           files,    shell,    urlCache, urlHistory, clipboard, system, desktop};
 
     core::frmMain form(os);
+    // What a handler throws reaches the user as any other failure does.
+    platform::win32::setCallbackFailureReport([&os](const platform::Status& failure) {
+        platform::Status pending = failure;
+        core::MdErrorHand::ReportError(os, "frmMain, event, " + failure.description, pending);
+    });
     cleaners::plugWindowsAndInternetExplorer(
         form.eraseOperations, os, [&os](const std::string& message, std::int64_t number) {
             platform::Status failure{number, message};
@@ -110,15 +117,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                                      nullptr, nullptr, SW_SHOWNORMAL);
                                    }});
 
-    // Closing ends the program here and now, even inside a run's pause: nothing after runs.
+    // The shutdown sequence ends the program here and now: nothing after it runs.
     auto end = [&] {
         DestroyWindow(window.handle());
         ExitProcess(0);
     };
-    window.host().onClose = [&] {
-        form.unload();
-        end();
+    core::MainWindowEnd ending(form, os, end);
+    ending.blockShutdown = [&](const std::string& reason) {
+        if (reason.empty()) ShutdownBlockReasonDestroy(window.handle());
+        else ShutdownBlockReasonCreate(window.handle(), platform::win32::widen(reason).c_str());
     };
+    window.host().onClose = [&] { ending.close(); };
+    window.host().onQueryEndSession = [&] { return ending.sessionEnding(); };
+    window.host().onEndSession = [&](bool endingNow) { ending.sessionEnded(endingNow); };
 
     if (!form.Form_Load()) end(); // another copy runs, or an upgrade ended this one
     form.setVisible(true);

@@ -106,8 +106,13 @@ void ShredFile(Platform& p, const std::string& path, std::int16_t passes) {
     if (!FileExists(p, path)) return;
     std::uint64_t length = 0;
     if (!p.files.length(path, length).ok()) return;
+    std::uint32_t attributes = 0;
+    // Overwriting a link would overwrite the file it leads to; the delete below takes the
+    // link alone, or leaves it.
+    const bool link = passes > 0 && p.files.attributes(path, attributes).ok() &&
+                      (attributes & attr::ReparsePoint);
     std::mt19937 random{std::random_device{}()};
-    for (std::int16_t pass = 0; pass < passes; ++pass)
+    for (std::int16_t pass = 0; !link && pass < passes; ++pass)
         if (!overwrite(p, path, length, random)) return;
     p.files.remove(path);
 }
@@ -133,7 +138,8 @@ void ShredFolder(Platform& p, const std::string& folder, bool removeThisFolder,
         if (isDot(entry.name)) {
         } else if (entry.attributes & attr::ReparsePoint) {
             // A link leads out of the folder: drop the link, never what it points to.
-            if ((entry.attributes & attr::Directory) && removeSubfolders) p.files.removeFolder(path);
+            if (!(entry.attributes & attr::Directory)) p.files.remove(path);
+            else if (removeSubfolders) p.files.removeFolder(path);
         } else if (entry.attributes & attr::Directory) {
             ShredFolder(p, path + "\\", removeSubfolders, removeSubfolders);
         } else {

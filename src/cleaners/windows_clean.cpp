@@ -67,8 +67,13 @@ bool isProtectedFolder(Platform& p, const std::string& folder) {
     const std::string tail = c.substr(1);
     if (tail == ":\\WINDOWS\\" || tail == ":\\WINNT\\") return true;
     const auto temp = spellings(p, folder);
+    // Windows' own folders, and the user's data: a TEMP variable pointed at one of them, or
+    // at a folder holding one, must never cost the user a file.
     for (int number : {folder::Windows, folder::System, folder::SystemX86, folder::Profile,
-                       folder::ProgramFiles, folder::ProgramFilesX86}) {
+                       folder::ProgramFiles, folder::ProgramFilesX86, folder::Desktop,
+                       folder::Documents, folder::Pictures, folder::Music, folder::Videos,
+                       folder::Downloads, folder::AppData, folder::LocalAppData,
+                       folder::CommonAppData}) {
         const std::string guarded = GetSpecialFolder(p, number);
         if (core::trimBlanks(guarded).empty()) continue;
         for (const auto& g : spellings(p, guarded))

@@ -32,6 +32,11 @@ void frmMain::startCleaning() {
 
 void frmMain::doClean() {
     if (cleaning_) return;
+    runSelected();
+    if (runEnded) runEnded();
+}
+
+void frmMain::runSelected() {
     int selected = 0;
     for (const TraceItem& item : traceItems())
         if (group(item.group)[item.index].value() == toolkit::Checked) ++selected;

@@ -166,6 +166,11 @@ class frmMain : public toolkit::Form {
     // while a run is already going (from inside its pauses) is dropped.
     void doClean();
     bool cleaning() const { return cleaning_; }
+    // Called as a run ends (its "Done." shown), or as a start with nothing ticked ends.
+    std::function<void()> runEnded;
+    // For the end of the session only: the run under way waits in a pause that will never
+    // return, so a new run may start over it.
+    void abandonRun() { cleaning_ = false; }
     // Loads the last-erase stamp into MonthView1 and LastCleanMonth.
     void LastDateClean();
     // prefix + day + "-" + month name + "-" + year of the last erase.
@@ -188,6 +193,7 @@ class frmMain : public toolkit::Form {
     void selectAll(bool select);
     void tabSwitched();
     void startCleaning();
+    void runSelected();
     void pageSelected(int index);
     void bringToFront(toolkit::Frame& page);
     void initScheduleDisplay();

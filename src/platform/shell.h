@@ -19,6 +19,16 @@ inline constexpr int ProgramFiles = 38;
 inline constexpr int Profile = 40;
 inline constexpr int SystemX86 = 41;
 inline constexpr int ProgramFilesX86 = 42;
+// The user's own data, and the application-data roots.
+inline constexpr int Documents = 5;
+inline constexpr int Music = 13;
+inline constexpr int Videos = 14;
+inline constexpr int Desktop = 16;
+inline constexpr int LocalAppData = 28;
+inline constexpr int CommonAppData = 35;
+inline constexpr int Pictures = 39;
+// Downloads has no CSIDL number; the Windows side asks for it by its known-folder id.
+inline constexpr int Downloads = 0x10000;
 } // namespace folder
 
 // What emptying the recycle bin may show, with the values Windows gives the switches.

@@ -1,6 +1,7 @@
 #include "contract/test_platform.h"
 #include "platform/emulated/world.h"
 
+#include <filesystem>
 #include <vector>
 
 namespace calvorin::test {
@@ -59,6 +60,11 @@ class EmulatedTestPlatform final : public TestPlatform {
     }
     void setClipboardText(const std::string& text) override { world_.clipboard.text = text; }
     bool clipboardHasText() override { return !world_.clipboard.text.empty(); }
+    bool makeFileLink(const std::string& link, const std::string& target) override {
+        std::error_code ec;
+        std::filesystem::create_symlink(world_.files.hostPath(target), world_.files.hostPath(link), ec);
+        return !ec;
+    }
     bool onWine() const override { return false; }
     std::string serve(const std::string& path, const std::string& response, bool stall) override {
         world_.internet.online = true;

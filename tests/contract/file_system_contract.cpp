@@ -159,3 +159,50 @@ TEST_F(FileSystemContract, AShortPathNamesTheSameFile) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FileSystemContract, AFileOpenedForReadingRefusesWrites) {
+    put("r.txt", "abc");
+    FileHandle f = kNoFile;
+    ASSERT_TRUE(fs().open(at("r.txt"), OpenMode::Input, f).ok());
+    EXPECT_EQ(fs().write(f, "xyz").number, error::AccessDenied);
+    std::string bytes;
+    ASSERT_TRUE(fs().read(f, 10, bytes).ok());
+    EXPECT_EQ(bytes, "abc");
+    fs().close(f);
+    EXPECT_EQ(get(at("r.txt")), "abc");
+}
+
+} // namespace
+
+namespace {
+
+// A link to a file outside: deleting it takes the link alone, or nothing; never the target.
+TEST_F(FileSystemContract, DeletingALinkNeverDeletesWhatItLeadsTo) {
+    const std::string outside = p_->scratchFolder();
+    const std::string target = outside + "\\precious.txt";
+    FileHandle f = kNoFile;
+    ASSERT_TRUE(fs().open(target, OpenMode::Output, f).ok());
+    ASSERT_TRUE(fs().write(f, "keep me").ok());
+    fs().close(f);
+    if (!p_->makeFileLink(at("link.txt"), target)) GTEST_SKIP() << "no links on this system";
+
+    std::uint32_t a = 0;
+    ASSERT_TRUE(fs().attributes(at("link.txt"), a).ok());
+    EXPECT_TRUE(a & attr::ReparsePoint) << "a link shows as one";
+    const Status removed = fs().remove(at("link.txt"));
+    EXPECT_EQ(get(target), "keep me");
+    if (p_->onWine()) {
+        // Wine cannot delete a link alone: it stays, refused.
+        EXPECT_EQ(removed.number, error::AccessDenied);
+        EXPECT_TRUE(names(at("*"), attr::Hidden).count("link.txt"));
+    } else {
+        EXPECT_TRUE(removed.ok());
+        EXPECT_FALSE(names(at("*"), attr::Hidden).count("link.txt"));
+    }
+    fs().remove(at("link.txt"));
+    ASSERT_TRUE(fs().remove(target).ok());
+}
+
+} // namespace

@@ -148,3 +148,45 @@ TEST_F(RegistryContract, ANullOrClosedHandleFails) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(RegistryContract, AKeyOpenedForReadingRefusesEveryChange) {
+    ASSERT_TRUE(reg().writeString(key_, "kept", "v").ok());
+    RegKey child = kNoKey;
+    ASSERT_TRUE(reg().createKey(key_, "Existing", child).ok());
+    reg().closeKey(child);
+
+    RegKey reading = kNoKey;
+    ASSERT_TRUE(reg().openKey(kCurrentUser, std::string(kScratch) + "\\A\\B", reading, false).ok());
+    EXPECT_EQ(reg().writeString(reading, "new", "v").number, error::AccessDenied);
+    EXPECT_EQ(reg().writeString(reading, "kept", "changed").number, error::AccessDenied);
+    EXPECT_EQ(reg().deleteValue(reading, "kept").number, error::AccessDenied);
+    RegKey sub = kNoKey;
+    // Wine creates a subkey below a handle that has no right to create one.
+    const bool createsBelowReading = p_->onWine();
+    if (!createsBelowReading) {
+        EXPECT_EQ(reg().createKey(reading, "New", sub).number, error::AccessDenied);
+    }
+    // What it may do is read.
+    RegValue v;
+    EXPECT_TRUE(reg().readValue(reading, "kept", v).ok());
+    EXPECT_EQ(textOf(v), "v");
+    reg().closeKey(reading);
+
+    // Nothing changed, and a key opened for writing may change it all.
+    RegKey writing = kNoKey;
+    ASSERT_TRUE(reg().openKey(kCurrentUser, std::string(kScratch) + "\\A\\B", writing, true).ok());
+    if (!createsBelowReading) {
+        EXPECT_EQ(reg().openKey(writing, "New", sub).number, error::FileNotFound);
+    }
+    ASSERT_TRUE(reg().readValue(writing, "kept", v).ok());
+    EXPECT_EQ(textOf(v), "v");
+    EXPECT_TRUE(reg().writeString(writing, "new", "v").ok());
+    EXPECT_TRUE(reg().deleteValue(writing, "kept").ok());
+    EXPECT_TRUE(reg().createKey(writing, "New", sub).ok());
+    reg().closeKey(sub);
+    reg().closeKey(writing);
+}
+
+} // namespace

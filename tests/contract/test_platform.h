@@ -47,6 +47,9 @@ class TestPlatform {
     // connection closes) and gives the URL; a stalled answer never comes.
     virtual std::string serve(const std::string& path, const std::string& response,
                               bool stall = false) = 0;
+    // A symbolic link at `link` to the file `target` (a Linux one under Wine); false when
+    // the system cannot make one.
+    virtual bool makeFileLink(const std::string& link, const std::string& target) = 0;
     // True under Wine, where some services are known to fall short of Windows.
     virtual bool onWine() const = 0;
     virtual platform::Process& process() = 0;

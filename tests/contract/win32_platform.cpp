@@ -132,6 +132,34 @@ class Win32TestPlatform final : public TestPlatform {
         CloseClipboard();
     }
     bool clipboardHasText() override { return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE; }
+    bool makeFileLink(const std::string& link, const std::string& target) override {
+        const std::wstring wlink = platform::win32::widen(link), wtarget = platform::win32::widen(target);
+        if (!onWine()) {
+            CreateSymbolicLinkW(wlink.c_str(), wtarget.c_str(), SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+            return GetFileAttributesW(wlink.c_str()) != INVALID_FILE_ATTRIBUTES;
+        }
+        // Wine makes no link of its own, but runs Linux programs: ln makes a Linux one.
+        using UnixName = char*(CDECL*)(const wchar_t*);
+        const auto unixName = reinterpret_cast<UnixName>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+        if (!unixName) return false;
+        auto unixPath = [&](const std::wstring& dos) {
+            char* name = unixName(dos.c_str());
+            std::string out = name ? name : "";
+            if (name) HeapFree(GetProcessHeap(), 0, name);
+            return out;
+        };
+        std::wstring command = platform::win32::widen("/bin/ln -s \"" + unixPath(wtarget) + "\" \"" + unixPath(wlink) + "\"");
+        STARTUPINFOW si{};
+        si.cb = sizeof(si);
+        PROCESS_INFORMATION pi{};
+        if (!CreateProcessW(L"Z:\\bin\\ln", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            return false;
+        WaitForSingleObject(pi.hProcess, 10000);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        return GetFileAttributesW(wlink.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
     bool onWine() const override {
         return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
     }

@@ -339,7 +339,7 @@ Status FileSystem::open(const std::string& path, OpenMode mode, FileHandle& file
     std::FILE* f = std::fopen(r.host.string().c_str(), how);
     if (!f) return denied();
     file = nextHandle_++;
-    handles_[file] = {f, r.host.string()};
+    handles_[file] = {f, r.host.string(), mode};
     return Status::success();
 }
 
@@ -357,6 +357,8 @@ Status FileSystem::write(FileHandle file, std::string_view bytes) {
     if (auto f = failures_.take("FileSystem.write")) return *f;
     const auto it = handles_.find(file);
     if (it == handles_.end()) return badHandle();
+    // A handle opened for reading has no right to write, even nothing.
+    if (it->second.mode == OpenMode::Input) return denied();
     if (bytes.empty()) return Status::success(); // an empty view may carry no data pointer
     if (std::fwrite(bytes.data(), 1, bytes.size(), it->second.file) != bytes.size()) return denied();
     return Status::success();

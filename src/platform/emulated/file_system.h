@@ -72,6 +72,7 @@ class FileSystem final : public platform::FileSystem {
     struct Open {
         std::FILE* file = nullptr;
         std::string key;
+        OpenMode mode = OpenMode::Input;
     };
     Resolved resolve(const std::string& path);
     std::uint32_t attributesOf(const std::filesystem::path& host);

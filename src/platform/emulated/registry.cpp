@@ -32,8 +32,14 @@ std::shared_ptr<Registry::Node> Registry::resolve(RegKey key) const {
         return root;
     }
     auto it = handles_.find(key);
-    if (it == handles_.end() || it->second->deleted) return nullptr;
-    return it->second;
+    if (it == handles_.end() || it->second.node->deleted) return nullptr;
+    return it->second.node;
+}
+
+bool Registry::writable(RegKey key) const {
+    if (key >= kClassesRoot && key <= kUsers) return true;
+    auto it = handles_.find(key);
+    return it != handles_.end() && it->second.write;
 }
 
 std::shared_ptr<Registry::Node> Registry::walk(std::shared_ptr<Node> from, const std::string& path,
@@ -62,21 +68,22 @@ std::shared_ptr<Registry::Node> Registry::walk(std::shared_ptr<Node> from, const
     return from;
 }
 
-RegKey Registry::newHandle(std::shared_ptr<Node> node) {
+RegKey Registry::newHandle(std::shared_ptr<Node> node, bool write) {
     const RegKey h = nextHandle_;
     nextHandle_ += 4;
-    handles_.emplace(h, std::move(node));
+    handles_.emplace(h, Handle{std::move(node), write});
     return h;
 }
 
-Status Registry::openKey(RegKey parent, const std::string& path, RegKey& key, bool) {
+Status Registry::openKey(RegKey parent, const std::string& path, RegKey& key, bool write) {
     key = kNoKey;
     if (auto f = failures_.take("Registry.openKey")) return *f;
     auto base = resolve(parent);
     if (!base) return badHandle();
     auto node = walk(base, path, false);
     if (!node) return notFound();
-    key = newHandle(node);
+    if (write && node->readOnly) return denied();
+    key = newHandle(node, write);
     return Status::success();
 }
 
@@ -88,12 +95,14 @@ Status Registry::createKey(RegKey parent, const std::string& path, RegKey& key) 
     auto existing = walk(base, path, false);
     if (existing) {
         if (existing->readOnly) return denied();
-        key = newHandle(existing);
+        key = newHandle(existing, true);
         return Status::success();
     }
+    // A new subkey needs a parent handle that may create one.
+    if (!writable(parent)) return denied();
     auto node = walk(base, path, true);
     if (!node) return denied();
-    key = newHandle(node);
+    key = newHandle(node, true);
     return Status::success();
 }
 
@@ -124,7 +133,7 @@ Status Registry::writeValue(RegKey key, const std::string& name, const RegValue&
     if (auto f = failures_.take("Registry.writeValue")) return *f;
     auto node = resolve(key);
     if (!node) return badHandle();
-    if (node->readOnly) return denied();
+    if (node->readOnly || !writable(key)) return denied();
     for (auto& [n, v] : node->values) {
         if (sameNoCase(n, name)) {
             v = value;
@@ -159,7 +168,7 @@ Status Registry::deleteValue(RegKey key, const std::string& name) {
     if (auto f = failures_.take("Registry.deleteValue")) return *f;
     auto node = resolve(key);
     if (!node) return badHandle();
-    if (node->readOnly) return denied();
+    if (node->readOnly || !writable(key)) return denied();
     auto it = std::find_if(node->values.begin(), node->values.end(),
                            [&](const auto& p) { return sameNoCase(p.first, name); });
     if (it == node->values.end()) return notFound();

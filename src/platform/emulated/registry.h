@@ -43,13 +43,19 @@ class Registry final : public platform::Registry {
         bool deleted = false;
         bool readOnly = false;
     };
+    struct Handle {
+        std::shared_ptr<Node> node;
+        bool write = false; // opened with write access
+    };
     std::shared_ptr<Node> resolve(RegKey key) const;
+    // True when the handle may change its key: a root, or a key opened for writing.
+    bool writable(RegKey key) const;
     std::shared_ptr<Node> walk(std::shared_ptr<Node> from, const std::string& path, bool create);
-    RegKey newHandle(std::shared_ptr<Node> node);
+    RegKey newHandle(std::shared_ptr<Node> node, bool write);
 
     FailurePlan& failures_;
     std::map<RegKey, std::shared_ptr<Node>> roots_;
-    std::map<RegKey, std::shared_ptr<Node>> handles_;
+    std::map<RegKey, Handle> handles_;
     RegKey nextHandle_ = 0x1000;
 };
 

@@ -19,6 +19,14 @@ Shell::Shell(FailurePlan& failures, FileSystem& files) : failures_(failures), fi
         {folder::Profile, profile},
         {folder::SystemX86, "C:\\Windows\\SysWOW64"},
         {folder::ProgramFilesX86, "C:\\Program Files (x86)"},
+        {folder::Documents, profile + "\\Documents"},
+        {folder::Music, profile + "\\Music"},
+        {folder::Videos, profile + "\\Videos"},
+        {folder::Desktop, profile + "\\Desktop"},
+        {folder::LocalAppData, profile + "\\AppData\\Local"},
+        {folder::CommonAppData, "C:\\ProgramData"},
+        {folder::Pictures, profile + "\\Pictures"},
+        {folder::Downloads, profile + "\\Downloads"},
     };
     // A profile as a fresh installation leaves it, the temporary folder included.
     for (const auto& [number, path] : folders) files_.makeFolder(path);

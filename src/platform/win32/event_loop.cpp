@@ -1,4 +1,5 @@
 #include "platform/win32/event_loop.h"
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/text.h"
 
 #include <windows.h>
@@ -75,7 +76,7 @@ void fireTimer(std::uintptr_t id) {
     auto it = current->timers_.find(id);
     if (it == current->timers_.end()) return;
     auto handler = it->second; // the handler may stop its own timer
-    handler();
+    guarded(handler);
 }
 
 TimerId EventLoop::startTimer(std::uint32_t intervalMs, std::function<void()> tick) {

@@ -1,5 +1,6 @@
 #include "platform/win32/file_system.h"
 #include "platform/win32/last_error.h"
+#include "platform/win32/link_check.h"
 
 #include <windows.h>
 
@@ -27,7 +28,12 @@ Status FileSystem::find(const std::string& pattern, std::vector<DirEntry>& entri
 }
 
 Status FileSystem::attributes(const std::string& path, std::uint32_t& attributes) {
-    const DWORD a = GetFileAttributesW(widen(path).c_str());
+    const std::wstring wide = widen(path);
+    DWORD a = GetFileAttributesW(wide.c_str());
+    // A link Wine shows as a plain file is a link all the same.
+    if (a != INVALID_FILE_ATTRIBUTES && !(a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) &&
+        leadsElsewhere(wide))
+        a |= FILE_ATTRIBUTE_REPARSE_POINT;
     attributes = a == INVALID_FILE_ATTRIBUTES ? 0 : a;
     return a == INVALID_FILE_ATTRIBUTES ? lastError() : Status::success();
 }
@@ -118,7 +124,13 @@ Status FileSystem::close(FileHandle file) {
 }
 
 Status FileSystem::remove(const std::string& path) {
-    return DeleteFileW(widen(path).c_str()) ? Status::success() : lastError();
+    const std::wstring wide = widen(path);
+    // Windows deletes a link itself, but Wine deletes the file a link leads to: such a link
+    // stays, and what it leads to is never touched.
+    const DWORD a = GetFileAttributesW(wide.c_str());
+    if (a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_REPARSE_POINT) && leadsElsewhere(wide))
+        return Status::failure(ERROR_ACCESS_DENIED, "The file is a link; it is left in place.");
+    return DeleteFileW(wide.c_str()) ? Status::success() : lastError();
 }
 
 Status FileSystem::createFolder(const std::string& path) {

@@ -19,6 +19,13 @@ Status Shell::clearRecentDocuments() {
 
 Status Shell::specialFolder(int number, std::string& path) {
     path.clear();
+    if (number == folder::Downloads) {
+        PWSTR known = nullptr;
+        const HRESULT hr = SHGetKnownFolderPath(FOLDERID_Downloads, 0, nullptr, &known);
+        if (SUCCEEDED(hr)) path = narrow(known);
+        CoTaskMemFree(known);
+        return SUCCEEDED(hr) ? Status::success() : fromResult(hr);
+    }
     PIDLIST_ABSOLUTE list = nullptr;
     const HRESULT hr = SHGetSpecialFolderLocation(nullptr, number, &list);
     if (FAILED(hr)) return fromResult(hr);

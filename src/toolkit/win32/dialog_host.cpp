@@ -1,5 +1,6 @@
 #include "toolkit/win32/dialog_host.h"
 
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/text.h"
 
 #include <commctrl.h>
@@ -70,7 +71,8 @@ bool DialogHost::preTranslate(MSG* msg) {
 
 LRESULT CALLBACK DialogHost::mouseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                        DWORD_PTR data) {
-    if (msg == WM_MOUSEMOVE) reinterpret_cast<WindowPeer*>(data)->control().mouseMove();
+    if (msg == WM_MOUSEMOVE)
+        platform::win32::guarded([&] { reinterpret_cast<WindowPeer*>(data)->control().mouseMove(); });
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
@@ -80,7 +82,9 @@ INT_PTR CALLBACK DialogHost::dialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM
         return TRUE;
     }
     auto* host = reinterpret_cast<DialogHost*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    return host ? host->handle(dialog, msg, wp, lp) : FALSE;
+    if (!host) return FALSE;
+    // A handler that throws has done what it could; the message counts as handled.
+    return platform::win32::guarded<INT_PTR>(TRUE, [&] { return host->handle(dialog, msg, wp, lp); });
 }
 
 INT_PTR DialogHost::handle(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
@@ -116,6 +120,13 @@ INT_PTR DialogHost::handle(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
         return FALSE;
     case WM_CLOSE:
         if (dialog == main_ && onClose) onClose();
+        return TRUE;
+    case WM_QUERYENDSESSION:
+        if (dialog != main_) return FALSE;
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, onQueryEndSession ? onQueryEndSession() : TRUE);
+        return TRUE;
+    case WM_ENDSESSION:
+        if (dialog == main_ && onEndSession) onEndSession(wp != FALSE);
         return TRUE;
     default: return FALSE;
     }

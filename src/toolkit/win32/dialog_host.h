@@ -62,6 +62,11 @@ class DialogHost {
     HINSTANCE instance() const { return instance_; }
     // The user asked to close the main window.
     std::function<void()> onClose;
+    // The Windows session is about to end: false asks it to wait (the answer to
+    // WM_QUERYENDSESSION); unset, it may end.
+    std::function<bool()> onQueryEndSession;
+    // The session ends (true) or goes on after all; the process may end once this returns.
+    std::function<void(bool ending)> onEndSession;
     // Gives keyboard navigation to the dialogs; for the message loop.
     bool preTranslate(MSG* msg);
 
