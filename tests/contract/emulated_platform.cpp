@@ -34,7 +34,6 @@ class EmulatedTestPlatform final : public TestPlatform {
     platform::Clipboard& clipboard() override { return world_.clipboard; }
     platform::SystemInfo& system() override { return world_.system; }
     platform::Desktop& desktop() override { return world_.desktop; }
-    platform::Process& process() override { return world_.process; }
     platform::WindowHandle makeWindow(const std::string& className, const std::string& title) override {
         return world_.desktop.addWindow(className, title);
     }

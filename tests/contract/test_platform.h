@@ -52,7 +52,6 @@ class TestPlatform {
     virtual bool makeFileLink(const std::string& link, const std::string& target) = 0;
     // True under Wine, where some services are known to fall short of Windows.
     virtual bool onWine() const = 0;
-    virtual platform::Process& process() = 0;
 };
 
 std::unique_ptr<TestPlatform> makeTestPlatform();

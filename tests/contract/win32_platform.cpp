@@ -69,7 +69,6 @@ class Win32TestPlatform final : public TestPlatform {
     platform::Clipboard& clipboard() override { return clipboard_; }
     platform::SystemInfo& system() override { return system_; }
     platform::Desktop& desktop() override { return desktop_; }
-    platform::Process& process() override { return process_; }
     platform::WindowHandle makeWindow(const std::string& className, const std::string& title) override {
         const std::wstring cls = platform::win32::widen(className);
         WNDCLASSW wc{};

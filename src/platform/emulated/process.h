@@ -30,9 +30,9 @@ class Process final : public platform::Process {
     }
 
     // Only a file that exists starts; what it would do is the test's to play.
-    Status startProgram(const std::string& path, int showCommand) override {
-        if (!files || !files->fileExists(path)) return Status::failure(error::FileNotFound, "File not found");
-        started.push_back({path, showCommand});
+    Status startProgram(const std::string& file, int showCommand) override {
+        if (!files || !files->fileExists(file)) return Status::failure(error::FileNotFound, "File not found");
+        started.push_back({file, showCommand});
         return Status::success();
     }
 
