@@ -20,8 +20,7 @@ CookieKeeper::CookieKeeper(Platform& platform, toolkit::ListBox& list, std::stri
 
 std::string CookieKeeper::keepListPath() const {
     if (programFolder_.empty()) return {}; // never a keep-list at the root of some drive
-    if (!programFolder_.empty() && programFolder_.back() == '\\')
-        return programFolder_ + "cookies.inf";
+    if (programFolder_.back() == '\\') return programFolder_ + "cookies.inf";
     return programFolder_ + "\\cookies.inf";
 }
 
@@ -29,6 +28,15 @@ void CookieKeeper::cmdGetCache() {
     const unsigned fill = ++generation_;
     filling_ = true;
     filled_ = false;
+    // A failure thrown out of the window's work must not leave the list marked as filling for
+    // good: every later save and erase would wait for it.
+    struct EndOfFill {
+        CookieKeeper& keeper;
+        unsigned fill;
+        ~EndOfFill() {
+            if (keeper.generation_ == fill) keeper.filling_ = false;
+        }
+    } end{*this, fill};
     list_.clear();
 
     CacheFind find = kNoCacheFind;
@@ -44,7 +52,6 @@ void CookieKeeper::cmdGetCache() {
 
     tickKeptRows();
     if (list_.listCount() == 0) list_.addItem(kNoCookies);
-    filling_ = false;
     filled_ = true;
 }
 
@@ -113,7 +120,7 @@ void CookieKeeper::saveKeptCookies() {
 
 void CookieKeeper::deleteUnkeptCookies() {
     if (filling_) cmdGetCache(); // rows not yet ticked from the keep-list would look unkept
-    if (filling_) return;
+    if (!filled_) return;        // nor does a list never filled, or one whose fill broke off
     std::vector<std::string> unkept;
     for (int row = 0; row < list_.listCount(); ++row)
         if (!list_.selected(row)) unkept.push_back(list_.list(row));

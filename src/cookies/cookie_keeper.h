@@ -25,7 +25,7 @@ class CookieKeeper {
     void saveKeptCookies();
     // Deletes from the URL cache every cookie of the list that is not ticked. Asked while the
     // list is still filling (an erase run started from inside the fill), it completes the list
-    // first, so that the kept cookies carry their ticks.
+    // first, so that the kept cookies carry their ticks; a list never filled deletes nothing.
     void deleteUnkeptCookies();
     // True once a fill has completed in this run: only then does the list speak for the user.
     bool listFilled() const { return filled_; }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -213,6 +214,22 @@ TEST_F(CookieKeeperTest, WhatTheWindowDoesWhileTheListFillsNeverUsesTheHalfFille
     EXPECT_TRUE(keeper.listFilled());
     EXPECT_EQ(keepList(), "Cookie:a@x/\r\n\r\n");
     EXPECT_EQ(world.urlCache.openFinds(), 0u);
+}
+
+TEST_F(CookieKeeperTest, AFillBrokenByAFailureLeavesTheListUnfilledButUsable) {
+    cookie("Cookie:a@x/");
+    world.files.put(kKeepList, "Cookie:a@x/\r\n\r\n");
+    world.events.at(world.events.tickCount(), [] { throw std::runtime_error("a handler failed"); });
+    EXPECT_THROW(keeper.cmdGetCache(), std::runtime_error);
+    EXPECT_FALSE(keeper.listFilled());
+    keeper.deleteUnkeptCookies();
+    EXPECT_TRUE(world.urlCache.has("Cookie:a@x/")) << "listed, not yet ticked from the keep-list";
+    form.Form_Unload();
+    EXPECT_EQ(keepList(), "Cookie:a@x/\r\n\r\n") << "an unfilled list saves nothing";
+    keeper.cmdGetCache();
+    EXPECT_EQ(rows(), std::vector<std::string>{"+Cookie:a@x/"});
+    keeper.saveKeptCookies();
+    EXPECT_EQ(keepList(), "Cookie:a@x/\r\n\r\n");
 }
 
 TEST_F(CookieKeeperTest, AFailingCacheEndsTheListingQuietly) {

@@ -262,4 +262,42 @@ TEST_F(CookiesE2E, AKeepListFromBeforeSurvivesRunsStartUpsAndClosesBeforeTheList
     EXPECT_TRUE(cached(kA) && cached(kB)) << "nothing was erased";
 }
 
+TEST_F(CookiesE2E, ALongListScrollsAndEveryCookieHasItsRow) {
+    std::vector<std::wstring> many;
+    for (int i = 0; i < 150; ++i)
+        many.push_back(L"Cookie:many@calvorin-many-" + std::to_wstring(i) + L".test/");
+    struct Cleanup {
+        std::vector<std::wstring>& urls;
+        ~Cleanup() {
+            for (const auto& url : urls)
+                DeleteUrlCacheEntryW(url.c_str());
+        }
+    } cleanup{many};
+    for (const auto& url : many)
+        ASSERT_TRUE(addCookie(url, COOKIE_CACHE_ENTRY | NORMAL_CACHE_ENTRY));
+    Program program;
+    HWND main = program.mainWindow();
+    ASSERT_TRUE(main);
+    HWND list = openList(main, many.size());
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL)
+        << "a list longer than its window scrolls";
+    const auto rows = rowsOf(list);
+    for (const auto& url : many)
+        EXPECT_GE(rowOf(rows, url), 0) << "no row for a cookie";
+    // Select All works on the shown list: every row ticked, then saved on close.
+    click(findChildById(main, IDC_SELL_ALL));
+    ASSERT_TRUE(waitFor(
+        [&] {
+            for (const auto& row : rowsOf(list))
+                if (!row.ticked) return false;
+            return true;
+        },
+        10000));
+    close(program, main);
+    const std::string kept = fileBytes(keepListPath());
+    for (const auto& url : many)
+        EXPECT_NE(kept.find(ansi(url) + "\r\n"), std::string::npos);
+}
+
 } // namespace
