@@ -69,7 +69,8 @@ TEST_F(ScheduleTest, DailyRunSurvivesLateTicksAndAClockSetBack) {
     EXPECT_EQ(runs, 1) << "a tick that jumps over the minute still runs it";
     // The clock goes back an hour (daylight saving ends): the minute comes round again.
     world.events.setNow({{2026, 12, 7}, 8, 30, 0});
-    for (int i = 0; i < 60; ++i) minutes(1);
+    for (int i = 0; i < 60; ++i)
+        minutes(1);
     EXPECT_EQ(runs, 1) << "never twice for the same minute of the same day";
     // A tick landing twice in the set minute runs it once.
     world.events.setNow({{2026, 12, 8}, 9, 5, 1});
@@ -156,12 +157,13 @@ TEST_F(ScheduleTest, ATickDuringARunDoesNotNestASecondRun) {
     form.chkWinSettings[0].setValue(1);
     int operations = 0, deepest = 0, depth = 0;
     form.eraseOperations.plug(core::TraceGroup::Windows, 0, {[&] {
-        ++operations;
-        deepest = std::max(deepest, ++depth);
-        // Two schedule ticks come while the run is still in its item.
-        world.events.waitUntil(world.events.tickCount() + 2 * kMinute + 500);
-        --depth;
-    }});
+                                  ++operations;
+                                  deepest = std::max(deepest, ++depth);
+                                  // Two schedule ticks come while the run is still in its item.
+                                  world.events.waitUntil(world.events.tickCount() + 2 * kMinute +
+                                                         500);
+                                  --depth;
+                              }});
     form.cmdSEnable.click();
     form.optSchedule[1].click();
     form.txtMin.setText("1");
