@@ -33,6 +33,15 @@ std::wstring programPath() {
     return p.substr(0, p.find_last_of(L"\\/") + 1) + L"Calvorin.exe";
 }
 
+// Other cases tick "Run During Windows Start Up" too. A Run value left in the prefix would
+// start Calvorin at the prefix's next start, beside the copy the next test starts.
+class RunValueCleanup : public ::testing::Environment {
+  public:
+    void SetUp() override { removeRunValues(); }
+    void TearDown() override { removeRunValues(); }
+};
+const auto* const kCleanup = ::testing::AddGlobalTestEnvironment(new RunValueCleanup);
+
 class AutomationE2E : public ::testing::Test {
   protected:
     void SetUp() override {
