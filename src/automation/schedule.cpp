@@ -53,7 +53,8 @@ Schedule::Schedule(core::frmMain& form, platform::Platform& platform)
 
 void Schedule::Enable() {
     form_.scheduleEnabled = 1;
-    for (auto& option : form_.optSchedule) option.setEnabled(true);
+    for (auto& option : form_.optSchedule)
+        option.setEnabled(true);
     form_.fraSetSchedule.setEnabled(true);
     scheduleSet();
     form_.Label10.setCaption("Enabled");
@@ -65,7 +66,8 @@ void Schedule::Disable() {
     form_.fraSetSchedule.setEnabled(false);
     scheduleSet();
     form_.Label10.setCaption("Disabled");
-    for (auto& option : form_.optSchedule) option.setEnabled(false);
+    for (auto& option : form_.optSchedule)
+        option.setEnabled(false);
     form_.indicatorRunning = false; // the indicator stops where it is
 }
 

@@ -32,7 +32,8 @@ Status removeRun(Registry& registry, RegKey root, const std::string& name) {
 }
 } // namespace
 
-Status registerRunEntry(Registry& registry, const std::string& name, const std::string& commandLine) {
+Status registerRunEntry(Registry& registry, const std::string& name,
+                        const std::string& commandLine) {
     if (writeRun(registry, kLocalMachine, name, commandLine).ok()) {
         removeRun(registry, kCurrentUser, name);
         return Status::success();

@@ -12,7 +12,8 @@ inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVer
 // Writes the value under the machine's Run key; a user who may not write there (every
 // standard user since Windows Vista) gets it under the user's own Run key instead. After a
 // machine-wide write a leftover user entry goes, so the program never starts twice.
-Status registerRunEntry(Registry& registry, const std::string& name, const std::string& commandLine);
+Status registerRunEntry(Registry& registry, const std::string& name,
+                        const std::string& commandLine);
 // Removes the value from both Run keys. A missing value is no failure; the first real failure
 // is returned once both were tried.
 Status unregisterRunEntry(Registry& registry, const std::string& name);

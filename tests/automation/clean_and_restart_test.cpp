@@ -13,20 +13,19 @@ class CleanAndRestartTest : public test::MainFormTest {
         automation::plugCleanAndRestart(form, platform);
         form.Form_Load();
         form.chkWinSettings[0].setValue(1);
-        form.eraseOperations.plug(core::TraceGroup::Windows, 0, {[this] {
-            world.process.calls.push_back("erase");
-        }});
+        form.eraseOperations.plug(core::TraceGroup::Windows, 0,
+                                  {[this] { world.process.calls.push_back("erase"); }});
         world.settings.save("Calvorin", "LastHistory", "chkWinSettings0", "0");
     }
 };
 
 TEST_F(CleanAndRestartTest, ErasesThenAsksForARestartThatSparesUnsavedWork) {
     form.cmdCleanReb.click();
-    EXPECT_EQ(world.process.calls,
-              (std::vector<std::string>{"erase", "enableShutdownPrivilege", "requestRestart",
-                                        "endProgram"}));
+    EXPECT_EQ(world.process.calls, (std::vector<std::string>{"erase", "enableShutdownPrivilege",
+                                                             "requestRestart", "endProgram"}));
     ASSERT_EQ(world.process.restartRequests.size(), 1u);
-    EXPECT_EQ(world.process.restartRequests[0], 0x12u) << "EWX_REBOOT | EWX_FORCEIFHUNG, no EWX_FORCE";
+    EXPECT_EQ(world.process.restartRequests[0], 0x12u)
+        << "EWX_REBOOT | EWX_FORCEIFHUNG, no EWX_FORCE";
     EXPECT_EQ(form.Label1.caption(), "Done.");
     EXPECT_TRUE(world.tray.shown.empty()) << "no dead icon left in the notification area";
     EXPECT_EQ(world.settings.get("Calvorin", "LastHistory", "chkWinSettings0", ""), "0")

@@ -6,7 +6,6 @@ using namespace calvorin;
 
 namespace {
 
-
 constexpr const char* kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class StartupOptionsTest : public test::MainFormTest {
@@ -20,8 +19,7 @@ class StartupOptionsTest : public test::MainFormTest {
 
 TEST_F(StartupOptionsTest, BoxZeroWritesAndRemovesTheRunValueWithAQuotedPath) {
     form.chkRun[0].setValue(1);
-    EXPECT_EQ(run(platform::kLocalMachine),
-              "\"C:\\Program Files\\Calvorin\\Calvorin.exe\" m");
+    EXPECT_EQ(run(platform::kLocalMachine), "\"C:\\Program Files\\Calvorin\\Calvorin.exe\" m");
     EXPECT_EQ(run(platform::kCurrentUser), "<none>");
     form.chkRun[0].setValue(0);
     EXPECT_EQ(run(platform::kLocalMachine), "<none>");

@@ -35,7 +35,8 @@ TEST_F(ProcessContract, TheProgramPathNamesTheRunningFile) {
     ASSERT_GT(path.size(), 7u);
     EXPECT_EQ(path.substr(1, 2), ":\\");
     std::string ext = path.substr(path.size() - 4);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     EXPECT_EQ(ext, ".exe");
     EXPECT_TRUE(p_->files().fileExists(path)) << path;
 }
@@ -48,7 +49,8 @@ TEST_F(ProcessContract, StartAtLogonIsOneRunEntryThatARegistrationReplacesAndRem
     EXPECT_TRUE(machine == "<none>" || user == "<none>");
 
     ASSERT_TRUE(p_->process().registerStartAtLogon(kName, "C:\\y.exe m").ok());
-    EXPECT_TRUE(runValue(kLocalMachine) == "C:\\y.exe m" || runValue(kCurrentUser) == "C:\\y.exe m");
+    EXPECT_TRUE(runValue(kLocalMachine) == "C:\\y.exe m" ||
+                runValue(kCurrentUser) == "C:\\y.exe m");
 
     ASSERT_TRUE(p_->process().unregisterStartAtLogon(kName).ok());
     EXPECT_EQ(runValue(kLocalMachine), "<none>");

@@ -14,7 +14,8 @@ const wchar_t* const kRunMru = L"Software\\Microsoft\\Windows\\CurrentVersion\\E
 std::wstring runValue(HKEY root) {
     wchar_t buffer[1024] = {};
     DWORD size = sizeof(buffer) - sizeof(wchar_t);
-    if (RegGetValueW(root, kRunKey, kRunName, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(root, kRunKey, kRunName, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+        ERROR_SUCCESS)
         return L"<absent>";
     return buffer;
 }
@@ -31,6 +32,15 @@ std::wstring programPath() {
     std::wstring p(path, n);
     return p.substr(0, p.find_last_of(L"\\/") + 1) + L"Calvorin.exe";
 }
+
+// Other cases tick "Run During Windows Start Up" too. A Run value left in the prefix would
+// start Calvorin at the prefix's next start, beside the copy the next test starts.
+class RunValueCleanup : public ::testing::Environment {
+  public:
+    void SetUp() override { removeRunValues(); }
+    void TearDown() override { removeRunValues(); }
+};
+const auto* const kCleanup = ::testing::AddGlobalTestEnvironment(new RunValueCleanup);
 
 class AutomationE2E : public ::testing::Test {
   protected:
@@ -57,7 +67,8 @@ TEST_F(AutomationE2E, AnIntervalOfOneMinuteErasesByItself) {
     click(findChildById(main, IDC_SENABLE));
     click(findChildById(main, IDC_OPT_SCHEDULE_0 + 1));
     HWND next = findChildById(main, IDC_LABEL9);
-    EXPECT_TRUE(waitFor([&] { return textOf(next) == L"After 1 min"; }, 5000)) << textOf(next).size();
+    EXPECT_TRUE(waitFor([&] { return textOf(next) == L"After 1 min"; }, 5000))
+        << textOf(next).size();
     EXPECT_EQ(textOf(findChildById(main, IDC_LABEL10)), L"Enabled");
     EXPECT_TRUE(isChecked(clipboard));
     HWND clock = findChildById(main, IDC_LBLDATE);
