@@ -36,17 +36,4 @@ TEST(DesktopHidingContract, AHiddenWindowKeepsItsMaximizedOrMinimizedState) {
     }
 }
 
-TEST(DesktopHidingContract, ShowingAWindowAgainAndRestoringItFromHidden) {
-    auto p = makeTestPlatform();
-    auto& desktop = p->desktop();
-    const auto w = p->makeWindow("CalvorinContractFrame", "Calvorin restored window");
-    desktop.showWindow(w, show::Minimized);
-    EXPECT_TRUE(desktop.showWindow(w, show::Hide));
-    EXPECT_FALSE(desktop.isVisible(w));
-    EXPECT_FALSE(desktop.showWindow(w, show::Hide)); // was hidden already
-    desktop.showWindow(w, show::Restore);
-    EXPECT_TRUE(desktop.isVisible(w));
-    EXPECT_FALSE(desktop.isIconic(w));
-}
-
 } // namespace calvorin::test

@@ -162,6 +162,24 @@ TEST_F(StartupPageE2E, TheBossKeyHidesTheBrowserAndTheWindowAndCtrlWithItBringsT
     EXPECT_TRUE(program.waitExit(15000));
 }
 
+TEST_F(StartupPageE2E, CtrlUBringsTheMinimizedWindowBackAndLeavesTheBrowserAlone) {
+    BrowserFrame browser(SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(browser.window());
+    Program program;
+    HWND main = program.mainWindow();
+    ASSERT_TRUE(main);
+    ShowWindow(main, SW_MINIMIZE);
+    ASSERT_TRUE(waitFor([&] { return IsIconic(main) != FALSE; }, 5000));
+
+    ASSERT_TRUE(pressOnScreen("keydown ctrl keydown u sleep 0.4 keyup u keyup ctrl"));
+    EXPECT_TRUE(waitFor([&] { return IsWindowVisible(main) && !IsIconic(main); }, 15000))
+        << "the main window stayed minimized";
+    EXPECT_TRUE(IsIconic(browser.window())) << "the browser was touched";
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.waitExit(15000));
+}
+
 TEST_F(StartupPageE2E, ThePollingUsesNoMeasurableProcessorTime) {
     Program program;
     HWND main = program.mainWindow();

@@ -13,12 +13,10 @@ constexpr std::uint32_t Win9x = platform::platform_id::Windows;
 TEST(SystemInformationTables, ProductNamesOfTheOlderWindowsStayAsTheyWere) {
     EXPECT_EQ(productName({5, 1, 2600, NT}), "Microsoft Windows XP Build 2600");
     EXPECT_EQ(productName({5, 2, 3790, NT}), "Microsoft Windows 2000"); // Server 2003
-    EXPECT_EQ(productName({5, 0, 2195, NT}), "Microsoft Windows 2000");
     EXPECT_EQ(productName({4, 0, 1381, NT}), "Microsoft Windows NT");
     EXPECT_EQ(productName({4, 0, 950, Win9x}), "Microsoft Windows 95");
     EXPECT_EQ(productName({4, 10, 2222, Win9x}), "Microsoft Windows 98");
     EXPECT_EQ(productName({4, 90, 3000, Win9x}), "Microsoft Windows 98"); // ME
-    EXPECT_EQ(productName({3, 95, 0, Win9x}), "Microsoft Windows 95");
     EXPECT_EQ(productName({1, 0, 0, platform::platform_id::Win32s}), "Microsoft Win32s");
     EXPECT_EQ(productName({5, 1, 2600, 3}), "");
 }
@@ -31,29 +29,22 @@ TEST(SystemInformationTables, CurrentWindowsAreNamedByVersionAndBuild) {
     EXPECT_EQ(productName({10, 0, 19045, NT}), "Microsoft Windows 10");
     EXPECT_EQ(productName({10, 0, 21999, NT}), "Microsoft Windows 10");
     EXPECT_EQ(productName({10, 0, 22000, NT}), "Microsoft Windows 11");
-    EXPECT_EQ(productName({10, 0, 26100, NT}), "Microsoft Windows 11");
     EXPECT_EQ(productName({12, 0, 30000, NT}), "Microsoft Windows");
 }
 
 TEST(SystemInformationTables, VersionTextPadsTheMinorAndDropsTheOldFamilysVersionHalf) {
     EXPECT_EQ(versionNumberText({5, 1, 2600, NT}), "5.01.2600");
     EXPECT_EQ(versionNumberText({4, 10, 0x040A08AE, Win9x}), "4.10.2222");
-    EXPECT_EQ(versionNumberText({4, 90, 0x045A0BB8, Win9x}), "4.90.3000");
     EXPECT_EQ(versionNumberText({10, 0, 22631, NT}), "10.00.22631");
     // On NT the whole field is the build, however large.
     EXPECT_EQ(versionNumberText({10, 0, 0x10000, NT}), "10.00.65536");
 }
 
 TEST(SystemInformationTables, ProcessorNamesByArchitectureAndLevel) {
-    EXPECT_EQ(processorName(0, 3), "Intel, 80386");
-    EXPECT_EQ(processorName(0, 5), "Intel, 80586");
+    EXPECT_EQ(processorName(0, 4), "Intel, 80486");
     EXPECT_EQ(processorName(0, 6), "Intel");
-    EXPECT_EQ(processorName(1, 4), "MIPS, R4000");
     EXPECT_EQ(processorName(1, 3), "MIPS");
-    EXPECT_EQ(processorName(2, 21064), "Alpha");
-    EXPECT_EQ(processorName(3, 1), ", PPC 601");
-    EXPECT_EQ(processorName(3, 9), ", PPC 604+");
-    EXPECT_EQ(processorName(3, 20), ", PPC 620");
+    EXPECT_EQ(processorName(3, 9), ", PPC 604+"); // the model alone, comma first
     EXPECT_EQ(processorName(3, 2), "");
     EXPECT_EQ(processorName(9, 6), "x64");
     EXPECT_EQ(processorName(12, 8), "ARM64");
