@@ -57,6 +57,7 @@ class EmulatedTestPlatform final : public TestPlatform {
     void setClipboardText(const std::string& text) override { world_.clipboard.text = text; }
     bool clipboardHasText() override { return !world_.clipboard.text.empty(); }
     bool onWine() const override { return false; }
+    platform::Process& process() override { return world_.process; }
     std::string serve(const std::string& path, const std::string& response, bool stall) override {
         world_.internet.online = true;
         world_.internet.serve("http://127.0.0.1:8080" + path, response, stall);

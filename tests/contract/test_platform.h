@@ -46,6 +46,7 @@ class TestPlatform {
     // connection closes) and gives the URL; a stalled answer never comes.
     virtual std::string serve(const std::string& path, const std::string& response,
                               bool stall = false) = 0;
+    virtual platform::Process& process() = 0;
     // True under Wine, where some services are known to fall short of Windows.
     virtual bool onWine() const = 0;
 };

@@ -6,6 +6,7 @@
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
 #include "platform/win32/internet.h"
+#include "platform/win32/process.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
@@ -163,6 +164,7 @@ class Win32TestPlatform final : public TestPlatform {
         return caption_;
     }
     bool realTime() const override { return true; }
+    platform::Process& process() override { return process_; }
     std::string serve(const std::string& path, const std::string& response, bool stall) override {
         if (!server_) server_ = std::make_unique<HttpServer>();
         server_->serve(path, response, stall);
@@ -189,6 +191,7 @@ class Win32TestPlatform final : public TestPlatform {
     std::mutex mutex_;
     std::string text_, caption_;
     std::unique_ptr<HttpServer> server_;
+    platform::win32::Process process_;
 };
 
 } // namespace
