@@ -65,6 +65,7 @@ class EmulatedTestPlatform final : public TestPlatform {
         return !ec;
     }
     bool onWine() const override { return false; }
+    platform::Process& process() override { return world_.process; }
     std::string serve(const std::string& path, const std::string& response, bool stall) override {
         world_.internet.online = true;
         world_.internet.serve("http://127.0.0.1:8080" + path, response, stall);

@@ -194,6 +194,7 @@ class Win32TestPlatform final : public TestPlatform {
         return caption_;
     }
     bool realTime() const override { return true; }
+    platform::Process& process() override { return process_; }
     std::string serve(const std::string& path, const std::string& response, bool stall) override {
         if (!server_) server_ = std::make_unique<HttpServer>();
         server_->serve(path, response, stall);
@@ -221,6 +222,7 @@ class Win32TestPlatform final : public TestPlatform {
     std::mutex mutex_;
     std::string text_, caption_;
     std::unique_ptr<HttpServer> server_;
+    platform::win32::Process process_;
 };
 
 } // namespace

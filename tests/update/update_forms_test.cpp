@@ -76,14 +76,6 @@ TEST_F(LoadingTest, TheMarkerSlidesAlongTheLineAndTurnsAtItsEnds) {
     EXPECT_EQ(loading.Shape1.left(), left);
 }
 
-TEST_F(LoadingTest, ClosingTheStatusWindowStopsTheTransferAndEndsTheProgram) {
-    world.internet.serve(server + "/cvnupdate.exe", "", true);
-    p.internet.openTransfer(server + "/cvnupdate.exe", platform::TransferType::Bytes);
-    loading.unload();
-    EXPECT_FALSE(p.internet.transferExecuting());
-    EXPECT_EQ(ended, 1);
-}
-
 class StartUpTest : public LoadingTest {
   protected:
     update::frmUpgrade upgrade{session, loading};

@@ -202,17 +202,4 @@ TEST_F(InstallTest, AHandOffThatCannotBeWrittenIsReportedAndNothingIsClosedOrSta
     EXPECT_EQ(transfersOf("/cvnupdate.exe"), 4u);
 }
 
-TEST_F(InstallTest, APartlyWrittenHandOffIsPutBack) {
-    publishProgram(answer(windowsProgram(3000)));
-    setUpdateValue("Up", "a");
-    world.failures.fail("Registry.writeValue",
-                        platform::Status::failure(1016, "Registry I/O failed."));
-    // The first write (App) fails: nothing of the hand-off stays.
-    EXPECT_FALSE(InstallNewVersion(session));
-    EXPECT_EQ(updateValue("App"), std::nullopt);
-    EXPECT_EQ(updateValue("Up"), "a");
-    EXPECT_EQ(updateValue("ver"), "7");
-    EXPECT_TRUE(world.process.started.empty());
-}
-
 } // namespace calvorin::test
