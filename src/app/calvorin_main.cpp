@@ -18,6 +18,7 @@
 #include "platform/win32/url_cache.h"
 #include "platform/win32/url_history.h"
 #include "settings/startup_records.h"
+#include "shredder/shredder_page.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -50,6 +51,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                           files,    shell,    urlCache, urlHistory, clipboard, system, desktop};
 
     core::frmMain form(os);
+    shredder::ShredderPage shredderPage(form, os);
     cleaners::plugWindowsAndInternetExplorer(
         form.eraseOperations, os, [&os](const std::string& message, std::int64_t number) {
             platform::Status failure{number, message};

@@ -1,6 +1,7 @@
 #include "contract/test_platform.h"
 #include "platform/emulated/world.h"
 
+#include <filesystem>
 #include <vector>
 
 namespace calvorin::test {
@@ -57,6 +58,14 @@ class EmulatedTestPlatform final : public TestPlatform {
     void setClipboardText(const std::string& text) override { world_.clipboard.text = text; }
     bool clipboardHasText() override { return !world_.clipboard.text.empty(); }
     bool onWine() const override { return false; }
+    bool makeHardLink(const std::string& existing, const std::string& newName) override {
+        std::error_code ec;
+        std::filesystem::create_hard_link(world_.files.hostPath(existing), world_.files.hostPath(newName), ec);
+        return !ec;
+    }
+    void answerNextFileDialog(std::vector<std::string> paths) override {
+        world_.dialogs.choices.push_back({std::move(paths)});
+    }
 
   private:
     platform::emulated::World world_;

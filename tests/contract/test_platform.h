@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace calvorin::test {
 
@@ -42,6 +43,11 @@ class TestPlatform {
                                std::string& localFile) = 0;
     virtual void setClipboardText(const std::string& text) = 0;
     virtual bool clipboardHasText() = 0;
+    // A second name for an existing file (a hard link); false when the volume cannot.
+    virtual bool makeHardLink(const std::string& existing, const std::string& newName) = 0;
+    // Picks `paths` (one folder, in order) in the next open-file dialog once it shows, by
+    // typing their names into it and pressing Open; no paths press Cancel.
+    virtual void answerNextFileDialog(std::vector<std::string> paths) = 0;
     // True under Wine, where some services are known to fall short of Windows.
     virtual bool onWine() const = 0;
 };

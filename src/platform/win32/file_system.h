@@ -19,6 +19,9 @@ class FileSystem final : public platform::FileSystem {
     Status remove(const std::string& path) override;
     Status createFolder(const std::string& path) override;
     Status removeFolder(const std::string& path) override;
+    Status flush(FileHandle file) override;
+    Status rename(const std::string& from, const std::string& to, bool replace) override;
+    Status leadsElsewhere(const std::string& path, bool& elsewhere) override;
 };
 
 } // namespace calvorin::platform::win32
