@@ -38,8 +38,7 @@ bool overwrite(platform::FileSystem& files, FileHandle file, std::uint64_t lengt
     const std::string sequence = patternSequence(n);
     const std::uint64_t size = sequence.size();
     std::uint64_t sequences = length == 0 ? 1 : (length + size - 1) / size;
-    const std::uint64_t perBlock =
-        std::max<std::uint64_t>(1, std::min<std::uint64_t>(sequences, kBlockBytes / size));
+    const std::uint64_t perBlock = std::min(sequences, sequencesPerWrite(n));
     std::string block;
     block.reserve(static_cast<std::size_t>(perBlock * size));
     for (std::uint64_t i = 0; i < perBlock; ++i)
@@ -57,6 +56,10 @@ bool overwrite(platform::FileSystem& files, FileHandle file, std::uint64_t lengt
 }
 
 } // namespace
+
+std::uint64_t sequencesPerWrite(std::int16_t n) {
+    return std::max<std::uint64_t>(1, kBlockBytes / (52 * static_cast<std::uint64_t>(n) + 440));
+}
 
 std::optional<std::int16_t> repeatCount(std::string_view level) {
     const auto number = core::wholeNumber(level);

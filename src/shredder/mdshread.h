@@ -18,6 +18,9 @@ std::optional<std::int16_t> repeatCount(std::string_view level);
 // The 30 passes for repeat count `n`, one after another: 52 * n + 440 bytes.
 std::string patternSequence(std::int16_t n);
 
+// How many whole sequences one write carries: about 4 MiB, never a few bytes per call.
+std::uint64_t sequencesPerWrite(std::int16_t n);
+
 // What became of one file.
 enum class WipeOutcome {
     Shredded,         // overwritten, flushed to disk and deleted
