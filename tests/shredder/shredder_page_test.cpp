@@ -196,10 +196,4 @@ TEST_F(ShredderPageTest, TheBarRunsToTheCountBeyondAHundredAndClearAllEmptiesThe
     EXPECT_EQ(form.pb1.value(), 3);
 }
 
-TEST(CountDelimiters, CountsEveryMatchingCharacter) {
-    EXPECT_EQ(shredder::ShredderPage::countDelimiters(std::string("C:\\a\0b\0", 7), '\0'), 2);
-    EXPECT_EQ(shredder::ShredderPage::countDelimiters("C:\\dir\\name", '\\'), 2);
-    EXPECT_EQ(shredder::ShredderPage::countDelimiters("", '\\'), 0);
-}
-
 } // namespace
