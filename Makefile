@@ -16,10 +16,14 @@ screenshots: deps build-windows
 	cmake/screenshots.sh
 
 # Emptying a temporary folder of 50,000 files in 2,000 folders, beside rm -rf on the same tree.
+# Then WipeFile on a 1 GiB file under Wine beside dd (WIPE_BENCH_MIB=256 for a smaller file).
 bench: deps
 	cmake --preset native-release
 	cmake --build --preset native-release --target shred_folder_bench
 	build/native-release/tests/shred_folder_bench
+	cmake --preset windows
+	cmake --build --preset windows --target wipe_file_bench
+	cmake/wipe-bench.sh
 
 deps:
 	@missing=""; \

@@ -28,6 +28,7 @@
 #include "sysinfo/system_information.h"
 #include "app/program_folder.h"
 #include "update/upgrade_handoff.h"
+#include "shredder/shredder_page.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -82,6 +83,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         platform::Status pending = failure;
         core::MdErrorHand::ReportError(os, "frmMain, event, " + failure.description, pending);
     });
+    shredder::ShredderPage shredderPage(form, os);
     cleaners::plugWindowsAndInternetExplorer(
         form.eraseOperations, os, [&os](const std::string& message, std::int64_t number) {
             platform::Status failure{number, message};

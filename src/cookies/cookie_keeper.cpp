@@ -115,7 +115,7 @@ void CookieKeeper::saveKeptCookies() {
     if (!p_.files.open(temporary, OpenMode::Output, file).ok()) return;
     const bool written = p_.files.write(file, text).ok() && p_.files.flush(file).ok();
     const bool closed = p_.files.close(file).ok();
-    if (!written || !closed || !p_.files.rename(temporary, path).ok()) p_.files.remove(temporary);
+    if (!written || !closed || !p_.files.rename(temporary, path, true).ok()) p_.files.remove(temporary);
 }
 
 void CookieKeeper::deleteUnkeptCookies() {

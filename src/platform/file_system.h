@@ -65,6 +65,8 @@ class FileSystem {
     // Moves to a byte offset from the start (0 is the first byte).
     virtual Status seek(FileHandle file, std::uint64_t offset) = 0;
     virtual Status close(FileHandle file) = 0;
+    // Hands what was written so far to the disk itself, past every cache.
+    virtual Status flush(FileHandle file) = 0;
 
     // Deleting a read-only file fails with error::AccessDenied.
     virtual Status remove(const std::string& path) = 0;
@@ -73,16 +75,20 @@ class FileSystem {
     // is removed as a link, its target untouched.
     virtual Status removeFolder(const std::string& path) = 0;
 
-    // Writes what the program wrote to the open file through to the disk.
-    virtual Status flush(FileHandle file) = 0;
-    // Moves a file to `to` in one step, replacing a file already there: the target is then
-    // either the old file or the new one, never a mix. A read-only or open target refuses.
-    virtual Status rename(const std::string& from, const std::string& to) = 0;
     // Moves a finished file over another in one step, within one folder: the target is
     // replaced whole or left as it was, and the source's data and the move reach the disk
     // before the call returns. A missing target is no error; a target in use
     // (error::SharingViolation) or read-only (error::AccessDenied) stays.
     virtual Status replaceFile(const std::string& source, const std::string& target) = 0;
+    // Gives a file or folder another name, in its folder or another on the same drive, in one
+    // step. An existing target is refused (error::AlreadyExists) unless `replace` is set, when
+    // it is a file and is replaced; a file open by another process refuses
+    // (error::SharingViolation).
+    virtual Status rename(const std::string& from, const std::string& to, bool replace = false) = 0;
+    // True when writing to the path would change data that another name also shows: its last
+    // part is a link (symbolic link, junction, any reparse point) that leads to an entry under
+    // another name, or the file has further names (hard links).
+    virtual Status leadsElsewhere(const std::string& path, bool& elsewhere) = 0;
 };
 
 } // namespace calvorin::platform

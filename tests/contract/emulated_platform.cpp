@@ -65,11 +65,18 @@ class EmulatedTestPlatform final : public TestPlatform {
         return !ec;
     }
     bool onWine() const override { return false; }
-    platform::Process& process() override { return world_.process; }
     std::string serve(const std::string& path, const std::string& response, bool stall) override {
         world_.internet.online = true;
         world_.internet.serve("http://127.0.0.1:8080" + path, response, stall);
         return "http://127.0.0.1:8080" + path;
+    }
+    bool makeHardLink(const std::string& existing, const std::string& newName) override {
+        std::error_code ec;
+        std::filesystem::create_hard_link(world_.files.hostPath(existing), world_.files.hostPath(newName), ec);
+        return !ec;
+    }
+    void answerNextFileDialog(std::vector<std::string> paths) override {
+        world_.dialogs.choices.push_back({std::move(paths)});
     }
 
   private:

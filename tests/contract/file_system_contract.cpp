@@ -205,4 +205,49 @@ TEST_F(FileSystemContract, DeletingALinkNeverDeletesWhatItLeadsTo) {
     ASSERT_TRUE(fs().remove(target).ok());
 }
 
+TEST_F(FileSystemContract, FlushRenameAndReplace) {
+    FileHandle f = kNoFile;
+    ASSERT_TRUE(fs().open(at("draft.txt"), OpenMode::Binary, f).ok());
+    ASSERT_TRUE(fs().write(f, "written").ok());
+    EXPECT_TRUE(fs().flush(f).ok());
+    ASSERT_TRUE(fs().close(f).ok());
+
+    ASSERT_TRUE(fs().rename(at("draft.txt"), at("q7k2x0ab.txt")).ok());
+    EXPECT_FALSE(fs().fileExists(at("draft.txt")));
+    EXPECT_EQ(get(at("q7k2x0ab.txt")), "written");
+    EXPECT_EQ(names(at("*"), 0), (std::set<std::string>{"q7k2x0ab.txt"}));
+
+    put("other.txt", "other");
+    EXPECT_EQ(fs().rename(at("q7k2x0ab.txt"), at("other.txt")).number, error::AlreadyExists);
+    EXPECT_EQ(get(at("other.txt")), "other");
+    ASSERT_TRUE(fs().rename(at("q7k2x0ab.txt"), at("other.txt"), true).ok());
+    EXPECT_EQ(get(at("other.txt")), "written");
+    EXPECT_FALSE(fs().fileExists(at("q7k2x0ab.txt")));
+
+    EXPECT_EQ(fs().rename(at("none.txt"), at("x.txt")).number, error::FileNotFound);
+    p_->holdOpen(at("other.txt"));
+    EXPECT_EQ(fs().rename(at("other.txt"), at("x.txt")).number, error::SharingViolation);
+    p_->releaseHeld();
+    EXPECT_TRUE(fs().remove(at("other.txt")).ok());
+}
+
+TEST_F(FileSystemContract, AFileWithASecondNameLeadsElsewhere) {
+    put("plain.txt", "x");
+    bool elsewhere = true;
+    ASSERT_TRUE(fs().leadsElsewhere(at("PLAIN.TXT"), elsewhere).ok());
+    EXPECT_FALSE(elsewhere);
+    ASSERT_TRUE(fs().leadsElsewhere(dir_, elsewhere).ok());
+    EXPECT_FALSE(elsewhere) << "a plain folder";
+    EXPECT_FALSE(fs().leadsElsewhere(at("none.txt"), elsewhere).ok());
+
+    ASSERT_TRUE(p_->makeHardLink(at("plain.txt"), at("second.txt")));
+    for (const char* name : {"plain.txt", "second.txt"}) {
+        ASSERT_TRUE(fs().leadsElsewhere(at(name), elsewhere).ok());
+        EXPECT_TRUE(elsewhere) << name;
+    }
+    EXPECT_TRUE(fs().remove(at("second.txt")).ok());
+    ASSERT_TRUE(fs().leadsElsewhere(at("plain.txt"), elsewhere).ok());
+    EXPECT_FALSE(elsewhere) << "the one name left";
+}
+
 } // namespace

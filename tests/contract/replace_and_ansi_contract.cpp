@@ -35,19 +35,19 @@ class ReplaceContract : public ::testing::Test {
 
 TEST_F(ReplaceContract, RenameMovesAFileAndReplacesAnExistingTargetWhole) {
     put("list.new", "new text");
-    ASSERT_TRUE(fs().rename(at("list.new"), at("list.inf")).ok()) << "to a name not yet taken";
+    ASSERT_TRUE(fs().rename(at("list.new"), at("list.inf"), true).ok()) << "to a name not yet taken";
     EXPECT_EQ(get("list.inf"), "new text");
     EXPECT_FALSE(fs().fileExists(at("list.new")));
 
     put("list.new", "newer");
-    ASSERT_TRUE(fs().rename(at("list.new"), at("LIST.INF")).ok()) << "over an existing file";
+    ASSERT_TRUE(fs().rename(at("list.new"), at("LIST.INF"), true).ok()) << "over an existing file";
     EXPECT_EQ(get("list.inf"), "newer");
     EXPECT_FALSE(fs().fileExists(at("list.new")));
 
-    const Status s = fs().rename(at("missing.new"), at("list.inf"));
+    const Status s = fs().rename(at("missing.new"), at("list.inf"), true);
     EXPECT_EQ(s.number, error::FileNotFound);
     EXPECT_EQ(get("list.inf"), "newer");
-    EXPECT_EQ(fs().rename(at("list.inf"), at("no such folder\\list.inf")).number,
+    EXPECT_EQ(fs().rename(at("list.inf"), at("no such folder\\list.inf"), true).number,
               error::PathNotFound);
 }
 
@@ -55,13 +55,13 @@ TEST_F(ReplaceContract, AReadOnlyOrOpenTargetRefusesAndBothFilesStay) {
     put("list.inf", "old");
     put("list.new", "new");
     ASSERT_TRUE(fs().setAttributes(at("list.inf"), attr::ReadOnly).ok());
-    EXPECT_FALSE(fs().rename(at("list.new"), at("list.inf")).ok());
+    EXPECT_FALSE(fs().rename(at("list.new"), at("list.inf"), true).ok());
     EXPECT_EQ(get("list.inf"), "old");
     EXPECT_EQ(get("list.new"), "new");
     ASSERT_TRUE(fs().setAttributes(at("list.inf"), attr::Normal).ok());
 
     p_->holdOpen(at("list.inf"));
-    EXPECT_FALSE(fs().rename(at("list.new"), at("list.inf")).ok());
+    EXPECT_FALSE(fs().rename(at("list.new"), at("list.inf"), true).ok());
     p_->releaseHeld();
     EXPECT_EQ(get("list.inf"), "old");
     EXPECT_EQ(get("list.new"), "new");

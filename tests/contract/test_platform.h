@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace calvorin::test {
 
@@ -50,6 +51,11 @@ class TestPlatform {
     // A symbolic link at `link` to the file `target` (a Linux one under Wine); false when
     // the system cannot make one.
     virtual bool makeFileLink(const std::string& link, const std::string& target) = 0;
+    // A second name for an existing file (a hard link); false when the volume cannot.
+    virtual bool makeHardLink(const std::string& existing, const std::string& newName) = 0;
+    // Picks `paths` (one folder, in order) in the next open-file dialog once it shows, by
+    // typing their names into it and pressing Open; no paths press Cancel.
+    virtual void answerNextFileDialog(std::vector<std::string> paths) = 0;
     // True under Wine, where some services are known to fall short of Windows.
     virtual bool onWine() const = 0;
 };

@@ -52,6 +52,63 @@ std::string windowText(HWND hwnd) {
     return platform::win32::narrow(buffer);
 }
 
+// The file-name box of an open-file dialog: the edit inside the name combo box (cmb13) of the
+// Explorer style, or the plain edit (edt1) of the older one.
+BOOL CALLBACK findNameEdit(HWND hwnd, LPARAM param) {
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    const int id = GetDlgCtrlID(hwnd);
+    if (_wcsicmp(cls, L"Edit") != 0 || (id != 0x47C && id != 0x480)) return TRUE;
+    *reinterpret_cast<HWND*>(param) = hwnd;
+    return FALSE;
+}
+HWND nameBox(HWND dialog) {
+    HWND box = nullptr;
+    EnumChildWindows(dialog, findNameEdit, reinterpret_cast<LPARAM>(&box));
+    return box;
+}
+
+// This process's open-file dialog, once it shows.
+BOOL CALLBACK findFileDialog(HWND hwnd, LPARAM param) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (pid != GetCurrentProcessId() || std::wstring(cls) != L"#32770" || !IsWindowVisible(hwnd) ||
+        !nameBox(hwnd))
+        return TRUE;
+    *reinterpret_cast<HWND*>(param) = hwnd;
+    return FALSE;
+}
+
+void answerFileDialog(const std::vector<std::string>& paths) {
+    for (int i = 0; i < 600; ++i) { // the first dialog of a fresh prefix takes seconds
+        HWND dialog = nullptr;
+        EnumWindows(findFileDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (dialog) {
+            if (paths.empty()) {
+                PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                return;
+            }
+            std::wstring typed;
+            if (paths.size() == 1) {
+                typed = platform::win32::widen(paths[0]);
+            } else {
+                // The folder first, then every name in quotes, as a user types a selection.
+                const std::string folder = paths[0].substr(0, paths[0].find_last_of('\\') + 1);
+                SendMessageW(nameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(platform::win32::widen(folder).c_str()));
+                SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                for (const auto& path : paths)
+                    typed += L"\"" + platform::win32::widen(path.substr(path.find_last_of('\\') + 1)) + L"\" ";
+            }
+            SendMessageW(nameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
 class Win32TestPlatform final : public TestPlatform {
   public:
     ~Win32TestPlatform() override {
@@ -159,6 +216,14 @@ class Win32TestPlatform final : public TestPlatform {
         CloseHandle(pi.hProcess);
         return GetFileAttributesW(wlink.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
+    bool makeHardLink(const std::string& existing, const std::string& newName) override {
+        return CreateHardLinkW(platform::win32::widen(newName).c_str(),
+                               platform::win32::widen(existing).c_str(), nullptr) != FALSE;
+    }
+    void answerNextFileDialog(std::vector<std::string> paths) override {
+        if (answerer_.joinable()) answerer_.join();
+        answerer_ = std::thread([paths = std::move(paths)] { answerFileDialog(paths); });
+    }
     bool onWine() const override {
         return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
     }
@@ -194,7 +259,6 @@ class Win32TestPlatform final : public TestPlatform {
         return caption_;
     }
     bool realTime() const override { return true; }
-    platform::Process& process() override { return process_; }
     std::string serve(const std::string& path, const std::string& response, bool stall) override {
         if (!server_) server_ = std::make_unique<HttpServer>();
         server_->serve(path, response, stall);

@@ -32,6 +32,22 @@ class Dialogs final : public platform::Dialogs {
     std::vector<Shown> shown;
     std::deque<int> answers;
     std::function<void(const Shown&)> onShow;
+
+    // What the user picks in the next open-file dialog: full paths in one folder, in the order
+    // the dialog lists them; none is a cancel. A dialog nobody answers is cancelled.
+    struct Choice {
+        std::vector<std::string> paths;
+    };
+    Status openFileDialog(const OpenFileRequest& request, std::string& fileNames) override;
+    std::deque<Choice> choices;
+    std::vector<OpenFileRequest> fileDialogs; // every open-file dialog shown
+
+    void setBusyPointer(bool on) override {
+        busy = on;
+        if (on) ++busySpells;
+    }
+    bool busy = false;
+    int busySpells = 0;
 };
 
 } // namespace calvorin::platform::emulated

@@ -423,41 +423,6 @@ Status FileSystem::removeFolder(const std::string& path) {
     return Status::success();
 }
 
-Status FileSystem::flush(FileHandle file) {
-    if (auto f = failures_.take("FileSystem.flush")) return *f;
-    const auto it = handles_.find(file);
-    if (it == handles_.end()) return badHandle();
-    if (std::fflush(it->second.file) != 0) return denied();
-    return Status::success();
-}
-
-Status FileSystem::rename(const std::string& from, const std::string& to) {
-    if (auto f = failures_.take("FileSystem.rename")) return *f;
-    const Resolved source = resolve(from);
-    if (!source.exists) return source.status;
-    if (source.isRoot) return denied();
-    if (busy(source.host.string())) return sharing();
-    const Resolved target = resolve(to);
-    std::error_code ec;
-    if (target.exists) {
-        if (target.host == source.host) return Status::success();
-        if (target.isRoot || fs::is_directory(fs::symlink_status(target.host, ec))) return denied();
-        if (attributesOf(target.host) & attr::ReadOnly) return denied();
-        if (busy(target.host.string())) return sharing();
-    } else if (target.status.number != error::FileNotFound) {
-        return target.status;
-    }
-    fs::rename(source.host, target.host, ec); // one rename(2): the target never stands half-written
-    if (ec) return denied();
-    attributes_.erase(target.host.string());
-    const auto moved = attributes_.find(source.host.string());
-    if (moved != attributes_.end()) {
-        attributes_[target.host.string()] = moved->second;
-        attributes_.erase(source.host.string());
-    }
-    return Status::success();
-}
-
 void FileSystem::put(const std::string& path, std::string_view content, std::uint32_t attributes) {
     const auto cut = path.find_last_of('\\');
     if (cut != std::string::npos && cut > 2) makeFolder(path.substr(0, cut));

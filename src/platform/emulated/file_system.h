@@ -37,8 +37,9 @@ class FileSystem final : public platform::FileSystem {
     Status createFolder(const std::string& path) override;
     Status removeFolder(const std::string& path) override;
     Status flush(FileHandle file) override;
-    Status rename(const std::string& from, const std::string& to) override;
+    Status rename(const std::string& from, const std::string& to, bool replace) override;
     Status replaceFile(const std::string& source, const std::string& target) override;
+    Status leadsElsewhere(const std::string& path, bool& elsewhere) override;
 
     // --- the test's side ---
     void addDrive(char letter);

@@ -141,22 +141,6 @@ Status FileSystem::removeFolder(const std::string& path) {
     return RemoveDirectoryW(widen(path).c_str()) ? Status::success() : lastError();
 }
 
-Status FileSystem::flush(FileHandle file) {
-    return FlushFileBuffers(handleOf(file)) ? Status::success() : lastError();
-}
-
-Status FileSystem::rename(const std::string& from, const std::string& to) {
-    // Windows refuses to replace a read-only file; some systems that run our Windows programs
-    // (Wine) replace it, so the refusal is made here for all.
-    const DWORD target = GetFileAttributesW(widen(to).c_str());
-    if (target != INVALID_FILE_ATTRIBUTES && (target & FILE_ATTRIBUTE_READONLY))
-        return fromCode(ERROR_ACCESS_DENIED);
-    return MoveFileExW(widen(from).c_str(), widen(to).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-               ? Status::success()
-               : lastError();
-}
-
 Status FileSystem::replaceFile(const std::string& source, const std::string& target) {
     const std::wstring from = widen(source);
     // Windows refuses to replace a read-only file; Wine replaces it, so the refusal is made here.

@@ -322,6 +322,7 @@ void ProgressBarPeer::changed(Property p) {
     if (p != Property::Value) return WindowPeer::changed(p);
     SendMessageW(hwnd_, PBM_SETRANGE32, static_cast<WPARAM>(bar_.min()), bar_.max());
     SendMessageW(hwnd_, PBM_SETPOS, static_cast<WPARAM>(bar_.value()), 0);
+    UpdateWindow(hwnd_); // the shredder handles no messages while it works
 }
 void ProgressBarPeer::refresh() {
     WindowPeer::changed(Property::Enabled);
