@@ -1,4 +1,5 @@
 // Entry of Calvorin.exe: the Windows platform, the main window, the message loop.
+#include "app/erase_items.h"
 #include "app/main_window.h"
 #include "cleaners/trace_operations.h"
 #include "core/error_report.h"
@@ -57,11 +58,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         platform::Status pending = failure;
         core::MdErrorHand::ReportError(os, "frmMain, event, " + failure.description, pending);
     });
-    cleaners::plugWindowsAndInternetExplorer(
-        form.eraseOperations, os, [&os](const std::string& message, std::int64_t number) {
-            platform::Status failure{number, message};
-            core::MdErrorHand::ReportError(os, message, failure);
-        });
+    app::plugEraseItems(form, os);
     app::MainWindow window(instance, form);
     events.preTranslate = [&](void* msg) { return window.host().preTranslate(static_cast<MSG*>(msg)); };
     dialogs.setOwner(window.handle());
