@@ -17,9 +17,25 @@ int main() {
         std::puts("error: the main window did not show");
         return 1;
     }
+    // One item that only each page holds: its parent is the page.
+    const int marks[5] = {IDC_CLEAN, IDC_COMMAND1, IDC_CHK_RUN_0, IDC_SHREAD, IDC_LABEL16};
+    HWND pages[5] = {};
+    for (int page = 0; page < 5; ++page) pages[page] = GetParent(findChildById(main, marks[page]));
     for (int page = 0; page < 5; ++page) {
         click(findChildById(main, IDC_OPT_OPTION_0 + page));
-        Sleep(700);
+        // The picture is taken once the page named is the one page shown, and painted.
+        const bool shown = waitFor(
+            [&] {
+                for (int other = 0; other < 5; ++other)
+                    if ((IsWindowVisible(pages[other]) != FALSE) != (other == page)) return false;
+                return true;
+            },
+            10000);
+        if (!shown) {
+            std::printf("error: page %d did not show\n", page);
+            return 1;
+        }
+        RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         std::printf("page %d\n", page);
         std::fflush(stdout);
         std::string line;
