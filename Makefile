@@ -20,6 +20,9 @@ bench: deps
 	cmake --preset native-release
 	cmake --build --preset native-release --target shred_folder_bench
 	build/native-release/tests/shred_folder_bench
+	cmake --preset windows
+	cmake --build --preset windows --target Calvorin bare_dialog window_bench
+	cmake/under-wine.sh build/wine-bench wine build/windows/bin/window_bench.exe 5
 
 deps:
 	@missing=""; \

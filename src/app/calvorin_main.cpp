@@ -70,11 +70,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                       SW_SHOWNORMAL);
     };
 
-    // The shutdown sequence ends the program here and now: nothing after it runs.
-    auto end = [&] {
-        DestroyWindow(window.handle());
-        ExitProcess(0);
-    };
+    // The shutdown sequence ends the program here and now: nothing after it runs. The windows
+    // go with the process; hiding each first would only make the end wait for the display.
+    auto end = [] { ExitProcess(0); };
     core::MainWindowEnd ending(form, os, end);
     ending.blockShutdown = [&](const std::string& reason) {
         if (reason.empty()) ShutdownBlockReasonDestroy(window.handle());
