@@ -6,9 +6,12 @@ namespace calvorin {
 
 // Letter case of the ASCII letters alone, as Windows names compare here: other bytes, those
 // of UTF-8 text included, stay as they are.
-inline char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+inline char upperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 inline std::string upperAscii(std::string s) {
-    for (char& c : s) c = upperAscii(c);
+    for (char& c : s)
+        c = upperAscii(c);
     return s;
 }
 inline bool sameNoCase(std::string_view a, std::string_view b) {

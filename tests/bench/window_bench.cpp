@@ -35,19 +35,24 @@ double unixCpuMs(const wchar_t* exeName) {
         const std::wstring dir = std::wstring(L"Z:\\proc\\") + data.cFileName;
         auto slurp = [](const std::wstring& path) {
             std::string text;
-            HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+            HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
             if (h == INVALID_HANDLE_VALUE) return text;
             char buffer[4096];
             DWORD got = 0;
-            while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+            while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0)
+                text.append(buffer, got);
             CloseHandle(h);
             return text;
         };
         std::string cmdline = slurp(dir + L"\\cmdline");
         std::replace(cmdline.begin(), cmdline.end(), '\0', ' ');
         std::string name;
-        for (const wchar_t* c = exeName; *c; ++c) name += static_cast<char>(*c);
-        if (cmdline.find(name) == std::string::npos || cmdline.find("window_bench") != std::string::npos) continue;
+        for (const wchar_t* c = exeName; *c; ++c)
+            name += static_cast<char>(*c);
+        if (cmdline.find(name) == std::string::npos ||
+            cmdline.find("window_bench") != std::string::npos)
+            continue;
         const std::string stat = slurp(dir + L"\\stat");
         const auto close = stat.rfind(')');
         if (close == std::string::npos) continue;
@@ -62,7 +67,8 @@ double unixCpuMs(const wchar_t* exeName) {
                 field += c;
             }
         }
-        if (fields.size() > 12) found = 10.0 * (std::atof(fields[11].c_str()) + std::atof(fields[12].c_str()));
+        if (fields.size() > 12)
+            found = 10.0 * (std::atof(fields[11].c_str()) + std::atof(fields[12].c_str()));
     } while (found < 0 && FindNextFileW(find, &data));
     FindClose(find);
     return found;
@@ -72,7 +78,9 @@ double cpuMs(HANDLE process) {
     FILETIME created, exited, kernel, user;
     GetProcessTimes(process, &created, &exited, &kernel, &user);
     auto ms = [](FILETIME t) {
-        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) |
+                                   t.dwLowDateTime) /
+               10000.0;
     };
     return ms(kernel) + ms(user);
 }
@@ -83,13 +91,15 @@ struct Figures {
 
 // One run: start to a visible window, CPU share over `idleMs` with the pointer resting on
 // the window, and WM_CLOSE to the end of the process.
-bool measure(const std::wstring& exe, const wchar_t* exeName, const wchar_t* title, int idleMs, Figures& f) {
+bool measure(const std::wstring& exe, const wchar_t* exeName, const wchar_t* title, int idleMs,
+             Figures& f) {
     std::wstring cmd = L"\"" + exe + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
     const double t0 = nowMs();
-    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                        &pi))
         return false;
     HWND window = nullptr;
     while (nowMs() - t0 < 30000) {
@@ -112,7 +122,8 @@ bool measure(const std::wstring& exe, const wchar_t* exeName, const wchar_t* tit
         f.idle = 100.0 * (cpu() - cpu0) / (nowMs() - w0);
         const double c0 = nowMs();
         PostMessageW(window, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+        if (WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0)
+            TerminateProcess(pi.hProcess, 1);
         f.close = nowMs() - c0;
     } else {
         TerminateProcess(pi.hProcess, 1);
@@ -145,15 +156,17 @@ int main(int argc, char** argv) {
     }
     auto row = [&](const char* what, double Figures::*field, const char* unit) {
         std::vector<double> x, y;
-        for (const auto& f : ours) x.push_back(f.*field);
-        for (const auto& f : bare) y.push_back(f.*field);
+        for (const auto& f : ours)
+            x.push_back(f.*field);
+        for (const auto& f : bare)
+            y.push_back(f.*field);
         const double m = median(x), n = median(y);
         if (n > 0)
-            std::printf("%-28s Calvorin %8.2f %s   bare dialog %8.2f %s   ratio %5.2f\n", what, m, unit, n,
-                        unit, m / n);
+            std::printf("%-28s Calvorin %8.2f %s   bare dialog %8.2f %s   ratio %5.2f\n", what, m,
+                        unit, n, unit, m / n);
         else // an idle program uses no measurable time at all
-            std::printf("%-28s Calvorin %8.2f %s   bare dialog %8.2f %s   ratio  (bare is 0)\n", what, m,
-                        unit, n, unit);
+            std::printf("%-28s Calvorin %8.2f %s   bare dialog %8.2f %s   ratio  (bare is 0)\n",
+                        what, m, unit, n, unit);
     };
     std::printf("window bench, %d interleaved runs each, medians:\n", runs);
     row("start-up to a visible window", &Figures::start, "ms");

@@ -13,8 +13,8 @@ namespace {
 
 std::string unixPath(const std::wstring& dos) {
     using UnixName = char*(CDECL*)(const wchar_t*);
-    const auto unixName = reinterpret_cast<UnixName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (!unixName) return {};
     char* name = unixName(dos.c_str());
     std::string out = name ? name : "";
@@ -22,7 +22,9 @@ std::string unixPath(const std::wstring& dos) {
     return out;
 }
 
-std::wstring wide(const std::string& s) { return std::wstring(s.begin(), s.end()); }
+std::wstring wide(const std::string& s) {
+    return std::wstring(s.begin(), s.end());
+}
 
 TEST(LinksE2E, EmptyingTheTemporaryFolderLeavesTheFileALinkLeadsTo) {
     wchar_t temp[MAX_PATH + 1] = {};
@@ -43,7 +45,8 @@ TEST(LinksE2E, EmptyingTheTemporaryFolderLeavesTheFileALinkLeadsTo) {
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(CreateProcessW(L"Z:\\bin\\ln", cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    ASSERT_TRUE(CreateProcessW(L"Z:\\bin\\ln", cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &si, &pi));
     WaitForSingleObject(pi.hProcess, 10000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
@@ -65,7 +68,8 @@ TEST(LinksE2E, EmptyingTheTemporaryFolderLeavesTheFileALinkLeadsTo) {
         EXPECT_TRUE(program.waitExit(15000));
     }
     clearSettings();
-    EXPECT_NE(GetFileAttributesW(precious.c_str()), INVALID_FILE_ATTRIBUTES) << "the file outside was deleted";
+    EXPECT_NE(GetFileAttributesW(precious.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the file outside was deleted";
     DeleteFileW(link.c_str()); // Wine deletes the target, which is what we clean up next anyway
     DeleteFileW(precious.c_str());
     RemoveDirectoryW(outsideDir.c_str());

@@ -19,7 +19,8 @@ using namespace calvorin::platform;
 namespace {
 
 std::string upper(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return s;
 }
 
@@ -33,12 +34,15 @@ struct Machine {
         app::plugEraseItems(form, platform);
         populate();
         for (int g = 0; g < core::kGroupCount; ++g)
-            for (auto& box : form.group(static_cast<core::TraceGroup>(g))) box.setValue(1);
+            for (auto& box : form.group(static_cast<core::TraceGroup>(g)))
+                box.setValue(1);
     }
 
-    void set(RegKey root, const std::string& key, const std::string& name, const std::string& text) {
+    void set(RegKey root, const std::string& key, const std::string& name,
+             const std::string& text) {
         RegKey k = kNoKey;
-        if (!world.registry.createKey(root, key, k).ok()) throw std::runtime_error("cannot create " + key);
+        if (!world.registry.createKey(root, key, k).ok())
+            throw std::runtime_error("cannot create " + key);
         world.registry.writeString(k, name, text);
         world.registry.closeKey(k);
     }
@@ -54,7 +58,9 @@ struct Machine {
         const std::string explorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
         set(kCurrentUser, explorer + "RunMRU", "a", "cmd");
         set(kCurrentUser, explorer + "RunMRU", "MRUList", "a");
-        set(kCurrentUser, "Software\\Microsoft\\Windows\\Currentversion\\Explorer\\Doc Find Spec MRU", "a", "*.doc");
+        set(kCurrentUser,
+            "Software\\Microsoft\\Windows\\Currentversion\\Explorer\\Doc Find Spec MRU", "a",
+            "*.doc");
         set(kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\StreamMRU", "0", "x");
         world.clipboard.text = "secret";
         files.put("C:\\FILE0000.CHK", "chk");
@@ -65,16 +71,20 @@ struct Machine {
         set(kCurrentUser, explorer + "ComDlg32\\OpenSaveMRU\\*", "a", "y.doc");
         set(kCurrentUser, "Software\\Microsoft\\Search Assistant\\ACMru\\5647", "000", "pc");
         set(kCurrentUser, "Software\\Microsoft\\Search Assistant\\ACMru\\5604", "000", "err");
-        set(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs", "url1", "http://a.example/");
-        set(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\IntelliForms\\Storage1", "h", "x");
-        world.urlCache.add({"http://a.example/", folder(folder::InternetCache) + "\\Content.IE5\\A\\a.htm",
+        set(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs", "url1",
+            "http://a.example/");
+        set(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\IntelliForms\\Storage1", "h",
+            "x");
+        world.urlCache.add({"http://a.example/",
+                            folder(folder::InternetCache) + "\\Content.IE5\\A\\a.htm",
                             cache_entry::Normal});
         world.urlCache.add({"Cookie:ann@a.example/", folder(folder::Cookies) + "\\ann@a.txt",
                             cache_entry::Normal | cache_entry::Cookie});
         world.urlHistory.records.push_back({"http://a.example/", "A", 1, 1, 1, 0});
         files.put(folder(folder::History) + "\\index.dat", "visited");
         set(kCurrentUser, "Identities", "Default User ID", "{X}");
-        set(kCurrentUser, "Identities\\{X}\\Software\\Microsoft\\Outlook Express\\5.0", "Store Root", "C:\\Mail");
+        set(kCurrentUser, "Identities\\{X}\\Software\\Microsoft\\Outlook Express\\5.0",
+            "Store Root", "C:\\Mail");
         files.put("C:\\Mail\\Deleted Items.dbx", "gone");
         // What lies around them and must stay as it is.
         files.put("C:\\Mail\\Inbox.dbx", "mail");
@@ -82,9 +92,11 @@ struct Machine {
         files.put("D:\\notes.txt", "notes");
         files.put(folder(folder::Documents) + "\\thesis.doc", "years of work");
         files.put(folder(folder::Desktop) + "\\todo.txt", "todo");
-        set(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\Main", "Start Page", "http://home/");
+        set(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\Main", "Start Page",
+            "http://home/");
         set(kCurrentUser, explorer + "Shell Folders", "Desktop", folder(folder::Desktop));
-        set(kLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Other", "other.exe");
+        set(kLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Other",
+            "other.exe");
     }
 
     // Every key, value, file and service state, by a path that says where it lies.
@@ -107,14 +119,18 @@ struct Machine {
                 out[upper(rel)] = bytes.str();
             }
         }
-        for (const auto& e : world.urlCache.entries) out["URLCACHE:" + e.sourceUrl] = e.localFile;
-        for (const auto& r : world.urlHistory.records) out["URLHISTORY:" + r.url] = r.title;
+        for (const auto& e : world.urlCache.entries)
+            out["URLCACHE:" + e.sourceUrl] = e.localFile;
+        for (const auto& r : world.urlHistory.records)
+            out["URLHISTORY:" + r.url] = r.title;
         out["CLIPBOARD:"] = world.clipboard.text;
-        for (const auto& r : world.shell.recycled) out["RECYCLED:" + r] = "";
+        for (const auto& r : world.shell.recycled)
+            out["RECYCLED:" + r] = "";
         return out;
     }
 
-    void keys(RegKey root, const std::string& prefix, const std::string& path, std::map<std::string, std::string>& out) {
+    void keys(RegKey root, const std::string& prefix, const std::string& path,
+              std::map<std::string, std::string>& out) {
         RegKey k = kNoKey;
         if (!world.registry.openKey(root, path, k, false).ok()) return;
         out[upper(prefix + path) + "\\"] = "key";
@@ -122,12 +138,15 @@ struct Machine {
         for (std::uint32_t i = 0; world.registry.enumValue(k, i, name).ok(); ++i) {
             RegValue v;
             world.registry.readValue(k, name, v);
-            out[upper(prefix + path) + "\\" + upper(name)] = std::string(v.data.begin(), v.data.end());
+            out[upper(prefix + path) + "\\" + upper(name)] =
+                std::string(v.data.begin(), v.data.end());
         }
         std::vector<std::string> subs;
-        for (std::uint32_t i = 0; world.registry.enumKey(k, i, name).ok(); ++i) subs.push_back(name);
+        for (std::uint32_t i = 0; world.registry.enumKey(k, i, name).ok(); ++i)
+            subs.push_back(name);
         world.registry.closeKey(k);
-        for (const auto& s : subs) keys(root, prefix, path.empty() ? s : path + "\\" + s, out);
+        for (const auto& s : subs)
+            keys(root, prefix, path.empty() ? s : path + "\\" + s, out);
     }
 
     // Where the 28 items may change things: their traces, and the program's own settings.
@@ -144,11 +163,23 @@ struct Machine {
                 hkcu + "INTERNET EXPLORER\\TYPEDURLS\\",
                 hkcu + "INTERNET EXPLORER\\INTELLIFORMS\\",
                 "HKCU\\SOFTWARE\\VB AND VBA PROGRAM SETTINGS\\CALVORIN\\",
-                "HKCU\\SOFTWARE\\NETSCAPE\\", "HKCU\\SOFTWARE\\MOZILLA\\", "HKCU\\SOFTWARE\\OPERA SOFTWARE\\",
-                folder(folder::Recent), upper(world.system.temp), "C:\\FILE0000.CHK", "D:\\FILE0001.CHK",
-                folder(folder::InternetCache), folder(folder::History), folder(folder::Cookies),
-                folder(folder::AppData) + "MOZILLA\\", folder(folder::AppData) + "OPERA\\",
-                "C:\\MAIL\\DELETED ITEMS.DBX", "URLCACHE:", "URLHISTORY:", "CLIPBOARD:", "RECYCLED:"};
+                "HKCU\\SOFTWARE\\NETSCAPE\\",
+                "HKCU\\SOFTWARE\\MOZILLA\\",
+                "HKCU\\SOFTWARE\\OPERA SOFTWARE\\",
+                folder(folder::Recent),
+                upper(world.system.temp),
+                "C:\\FILE0000.CHK",
+                "D:\\FILE0001.CHK",
+                folder(folder::InternetCache),
+                folder(folder::History),
+                folder(folder::Cookies),
+                folder(folder::AppData) + "MOZILLA\\",
+                folder(folder::AppData) + "OPERA\\",
+                "C:\\MAIL\\DELETED ITEMS.DBX",
+                "URLCACHE:",
+                "URLHISTORY:",
+                "CLIPBOARD:",
+                "RECYCLED:"};
     }
 };
 
@@ -166,7 +197,8 @@ std::vector<std::string> strayChanges(const std::map<std::string, std::string>& 
     std::vector<std::string> stray;
     for (const auto& [path, value] : before) {
         auto it = after.find(path);
-        if ((it == after.end() || it->second != value) && !inTarget(path)) stray.push_back("changed " + path);
+        if ((it == after.end() || it->second != value) && !inTarget(path))
+            stray.push_back("changed " + path);
     }
     for (const auto& [path, value] : after)
         if (!before.count(path) && !inTarget(path)) stray.push_back("added " + path);
