@@ -24,6 +24,8 @@ bench: deps
 	cmake --preset windows
 	cmake --build --preset windows --target wipe_file_bench
 	cmake/wipe-bench.sh
+	cmake --build --preset windows --target Calvorin bare_dialog window_bench
+	cmake/under-wine.sh build/wine-bench wine build/windows/bin/window_bench.exe 5
 
 deps:
 	@missing=""; \

@@ -1,4 +1,5 @@
 // Entry of Calvorin.exe: the Windows platform, the main window, the message loop.
+#include "app/erase_items.h"
 #include "app/main_window.h"
 #include "automation/clean_and_restart.h"
 #include "automation/schedule.h"
@@ -37,23 +38,6 @@
 
 using namespace calvorin;
 
-namespace {
-// The folder holding this program file, without trailing "\".
-std::string programFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return platform::win32::narrow(path.substr(0, path.find_last_of(L'\\')));
-}
-} // namespace
-
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
                                                         ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
@@ -84,18 +68,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         core::MdErrorHand::ReportError(os, "frmMain, event, " + failure.description, pending);
     });
     shredder::ShredderPage shredderPage(form, os);
-    cleaners::plugWindowsAndInternetExplorer(
-        form.eraseOperations, os, [&os](const std::string& message, std::int64_t number) {
-            platform::Status failure{number, message};
-            core::MdErrorHand::ReportError(os, message, failure);
-        });
-    cleaners::plugNetscapeAndOpera(
-        form.eraseOperations, os, [&os](const std::string& message, std::int64_t number) {
-            platform::Status failure{number, message};
-            core::MdErrorHand::ReportError(os, message, failure);
-        });
-    cookies::CookieKeeper cookieKeeper(os, form.lstCookies, programFolder());
-    cookieKeeper.plug(form);
+    auto cookieKeeper = app::plugEraseItems(form, os, app::programFolder());
     app::MainWindow window(instance, form);
     events.preTranslate = [&](void* msg) { return window.host().preTranslate(static_cast<MSG*>(msg)); };
     dialogs.setOwner(window.handle());
@@ -119,11 +92,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                                      nullptr, nullptr, SW_SHOWNORMAL);
                                    }});
 
-    // The shutdown sequence ends the program here and now: nothing after it runs.
-    auto end = [&] {
-        DestroyWindow(window.handle());
-        ExitProcess(0);
-    };
+    // The shutdown sequence ends the program here and now: nothing after it runs. The windows
+    // go with the process; hiding each first would only make the end wait for the display.
+    auto end = [] { ExitProcess(0); };
     core::MainWindowEnd ending(form, os, end);
     ending.blockShutdown = [&](const std::string& reason) {
         if (reason.empty()) ShutdownBlockReasonDestroy(window.handle());

@@ -1,4 +1,5 @@
 #include "cleaners/file_operations.h"
+#include "platform/text_case.h"
 
 #include "core/numbers.h"
 
@@ -16,11 +17,6 @@ namespace {
 void yield(Platform& p) { p.events.processEvents(); }
 
 bool isDot(const std::string& name) { return name == "." || name == ".."; }
-
-std::string upperAscii(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // The character one overwrite pass fills a block with: the last digit of a figure drawn from
 // the clock and a random fraction, so passes differ from one another.

@@ -1,4 +1,5 @@
 #include "cleaners/internet_explorer_clean.h"
+#include "platform/text_case.h"
 
 #include "cleaners/file_operations.h"
 #include "cleaners/registry_operations.h"
@@ -15,11 +16,6 @@ using namespace platform;
 namespace {
 
 constexpr const char* kIntelliForms = "Software\\Microsoft\\Internet Explorer\\IntelliForms";
-
-std::string upperAscii(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 } // namespace
 

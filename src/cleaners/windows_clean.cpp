@@ -1,4 +1,5 @@
 #include "cleaners/windows_clean.h"
+#include "platform/text_case.h"
 
 #include "cleaners/file_operations.h"
 #include "cleaners/registry_operations.h"
@@ -21,11 +22,6 @@ constexpr const char* kFilesNamedMru =
 constexpr const char* kOpenSaveMru = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\OpenSaveMRU";
 constexpr const char* kSearchComputerMru = "Software\\Microsoft\\Search Assistant\\ACMru\\5647";
 constexpr const char* kStreamMru = "Software\\Microsoft\\Windows\\CurrentVersion\\StreamMRU";
-
-std::string upperAscii(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // A folder path in the one form two spellings of it share: blanks trimmed, "/" read as "\",
 // upper case, one trailing "\".

@@ -1,4 +1,5 @@
 #include "toolkit/edit_controls.h"
+#include "platform/text_case.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,15 +8,6 @@
 namespace calvorin::toolkit {
 
 namespace {
-bool sameNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 std::string twoDigits(int n) {
     return (n < 10 ? "0" : "") + std::to_string(n);
 }

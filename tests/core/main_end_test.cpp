@@ -14,9 +14,8 @@ class MainEndTest : public test::MainFormTest {
   protected:
     MainEndTest() {
         for (int i : {0, 1}) {
-            form.eraseOperations.plug(core::TraceGroup::Windows, i, {[this, i] {
-                log.push_back("erase " + std::to_string(i));
-            }});
+            form.eraseOperations.plug(core::TraceGroup::Windows, i,
+                                      {[this, i] { log.push_back("erase " + std::to_string(i)); }});
         }
         form.onUnload = [this] {
             log.push_back("unload");
@@ -34,7 +33,9 @@ class MainEndTest : public test::MainFormTest {
     void during(std::uint64_t afterMs, std::function<void()> event) {
         world.events.at(world.events.tickCount() + afterMs, std::move(event));
     }
-    std::string saved() { return world.settings.get("Calvorin", "LastHistory", "chkWinSettings0", "<none>"); }
+    std::string saved() {
+        return world.settings.get("Calvorin", "LastHistory", "chkWinSettings0", "<none>");
+    }
 
     std::vector<std::string> log;
     int ended = 0;
@@ -105,8 +106,8 @@ TEST_F(MainEndTest, TheSessionEndingInsideARunFinishesTheRunBeforeTheEnd) {
     form.cmdClean.click();
     ASSERT_GE(log.size(), 6u);
     EXPECT_EQ(std::vector<std::string>(log.begin(), log.begin() + 6),
-              (std::vector<std::string>{"reason 'Erasing traces...'", "unload", "erase 0", "erase 1",
-                                        "reason ''", "end: Done."}));
+              (std::vector<std::string>{"reason 'Erasing traces...'", "unload", "erase 0",
+                                        "erase 1", "reason ''", "end: Done."}));
     EXPECT_EQ(saved(), "1");
     EXPECT_TRUE(world.tray.shown.empty());
 }

@@ -13,7 +13,8 @@ const std::wstring kSearchMru = L"Software\\Microsoft\\Search Assistant\\ACMru\\
 
 bool keyExists(const std::wstring& path) {
     HKEY h = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS)
+        return false;
     RegCloseKey(h);
     return true;
 }
@@ -75,7 +76,8 @@ TEST_F(WindowEndE2E, ASecondCloseDuringTheShutdownEraseDoesNotCutItShort) {
     ASSERT_TRUE(main);
     PostMessageW(main, WM_CLOSE, 0, 0);
     // The selections are saved: the second close arrives while the erase pauses before its item.
-    ASSERT_TRUE(waitFor([&] { return readSetting(L"LastHistory", L"chkWinSettings9") == L"1"; }, 5000));
+    ASSERT_TRUE(
+        waitFor([&] { return readSetting(L"LastHistory", L"chkWinSettings9") == L"1"; }, 5000));
     ASSERT_TRUE(keyExists(kSearchMru));
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.waitExit(20000));
@@ -89,7 +91,8 @@ TEST_F(WindowEndE2E, ACloseDuringARunWaitsForDoneThenEnds) {
     ASSERT_TRUE(main);
     HWND status = findChildById(main, IDC_LABEL1);
     click(findChild(main, L"Start Cleaning", L"Button"));
-    ASSERT_TRUE(waitFor([&] { return textOf(status).find(L"Erased.") != std::wstring::npos; }, 5000));
+    ASSERT_TRUE(
+        waitFor([&] { return textOf(status).find(L"Erased.") != std::wstring::npos; }, 5000));
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.waitExit(20000));
     EXPECT_EQ(readSetting(L"MViewer", L"lastClean"), todayShortDate()) << "the run was cut short";

@@ -37,17 +37,17 @@ TEST_F(CaptionsTest, EveryItemShowsItsCaptionExactlyBlanksIncluded) {
 }
 
 TEST_F(CaptionsTest, EveryMonthHasItsEnglishNameInTheLastEraseTexts) {
-    const std::array<const char*, 12> months{"January", "February", "March",     "April",
-                                             "May",     "June",     "July",      "August",
-                                             "September", "October", "November", "December"};
+    const std::array<const char*, 12> months{"January",   "February", "March",    "April",
+                                             "May",       "June",     "July",     "August",
+                                             "September", "October",  "November", "December"};
     for (int m = 1; m <= 12; ++m) {
         world.settings.save("Calvorin", "MViewer", "lastClean",
                             std::to_string(m) + "/" + std::to_string(m + 9) + "/2025");
         form.LastDateClean();
         EXPECT_EQ(form.LastCleanMonth, months[static_cast<std::size_t>(m - 1)]);
-        EXPECT_EQ(form.lastEraseText("Last Erase :  "), "Last Erase :  " + std::to_string(m + 9) +
-                                                            "-" + months[static_cast<std::size_t>(m - 1)] +
-                                                            "-2025");
+        EXPECT_EQ(form.lastEraseText("Last Erase :  "),
+                  "Last Erase :  " + std::to_string(m + 9) + "-" +
+                      months[static_cast<std::size_t>(m - 1)] + "-2025");
     }
 }
 

@@ -31,7 +31,8 @@ TEST_F(CallbackGuardTest, ATimerHandlerThatThrowsIsReportedAndKeepsFiring) {
         if (ticks == 2) throw std::runtime_error("bad state");
     });
     const std::uint64_t deadline = loop.tickCount() + 5000;
-    while (ticks < 3 && loop.tickCount() < deadline) loop.waitUntil(loop.tickCount() + 20);
+    while (ticks < 3 && loop.tickCount() < deadline)
+        loop.waitUntil(loop.tickCount() + 20);
     loop.stopTimer(id);
     EXPECT_GE(ticks, 3) << "the timer stopped after a handler threw";
     ASSERT_GE(reported.size(), 2u);
@@ -47,11 +48,13 @@ TEST_F(CallbackGuardTest, AWindowProcedureThatThrowsAnswersAndIsReported) {
     cls.hInstance = GetModuleHandleW(nullptr);
     cls.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
         if (msg == WM_APP)
-            return win32::guarded<LRESULT>(-1, []() -> LRESULT { throw std::runtime_error("boom"); });
+            return win32::guarded<LRESULT>(-1,
+                                           []() -> LRESULT { throw std::runtime_error("boom"); });
         return DefWindowProcW(hwnd, msg, wp, lp);
     };
     RegisterClassW(&cls);
-    HWND hwnd = CreateWindowW(cls.lpszClassName, L"", 0, 0, 0, 0, 0, nullptr, nullptr, cls.hInstance, nullptr);
+    HWND hwnd = CreateWindowW(cls.lpszClassName, L"", 0, 0, 0, 0, 0, nullptr, nullptr,
+                              cls.hInstance, nullptr);
     ASSERT_TRUE(hwnd);
     EXPECT_EQ(SendMessageW(hwnd, WM_APP, 0, 0), -1);
     DestroyWindow(hwnd);

@@ -1,4 +1,5 @@
 #include "platform/emulated/file_system.h"
+#include "platform/text_case.h"
 
 #include <algorithm>
 #include <cctype>
@@ -22,17 +23,6 @@ Status sharing() {
 Status badHandle() { return Status::failure(error::InvalidHandle, "The handle is invalid."); }
 Status notReady() { return Status::failure(error::NotReady, "The device is not ready."); }
 
-char upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-
-bool sameNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return upper(x) == upper(y); });
-}
-
-std::string upperText(std::string s) {
-    for (char& c : s) c = upper(c);
-    return s;
-}
 
 struct Parsed {
     char drive = 0;
@@ -45,7 +35,7 @@ std::optional<Parsed> parse(const std::string& path) {
     if (path.size() < 2 || path[1] != ':' || !std::isalpha(static_cast<unsigned char>(path[0])))
         return std::nullopt;
     Parsed p;
-    p.drive = upper(path[0]);
+    p.drive = upperAscii(path[0]);
     std::string part;
     for (std::size_t i = 2; i < path.size(); ++i) {
         const char c = path[i];
@@ -99,10 +89,10 @@ std::string shortNameOf(const std::string& name, const std::vector<std::string>&
         const auto dot = n.rfind('.');
         std::string base, ext;
         for (char c : n.substr(0, dot == 0 ? n.size() : dot))
-            if (validShortChar(c)) base += upper(c);
+            if (validShortChar(c)) base += upperAscii(c);
         if (dot != std::string::npos && dot != 0)
             for (char c : n.substr(dot + 1))
-                if (validShortChar(c) && ext.size() < 3) ext += upper(c);
+                if (validShortChar(c) && ext.size() < 3) ext += upperAscii(c);
         if (base.size() > 6) base.resize(6);
         if (base.empty()) base = "_";
         return std::pair{base, ext};
@@ -111,9 +101,9 @@ std::string shortNameOf(const std::string& name, const std::vector<std::string>&
     // Names sharing a stem are numbered in name order, so each keeps one stable alias.
     std::vector<std::string> alike;
     for (const auto& s : siblings)
-        if (!isShortName(s) && parts(s) == std::pair{base, ext}) alike.push_back(upperText(s));
+        if (!isShortName(s) && parts(s) == std::pair{base, ext}) alike.push_back(upperAscii(s));
     std::sort(alike.begin(), alike.end());
-    const auto rank = std::find(alike.begin(), alike.end(), upperText(name)) - alike.begin() + 1;
+    const auto rank = std::find(alike.begin(), alike.end(), upperAscii(name)) - alike.begin() + 1;
     return base + "~" + std::to_string(rank) + (ext.empty() ? "" : "." + ext);
 }
 
@@ -122,7 +112,7 @@ bool matchesWildcard(const std::string& pattern, const std::string& name) {
     // Iterative glob with one backtrack point.
     std::size_t p = 0, n = 0, starP = std::string::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || upper(pattern[p]) == upper(name[n]))) {
+        if (p < pattern.size() && (pattern[p] == '?' || upperAscii(pattern[p]) == upperAscii(name[n]))) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == '*') {
@@ -149,13 +139,13 @@ FileSystem::~FileSystem() {
 }
 
 void FileSystem::addDrive(char letter) {
-    const fs::path root = hostRoot_ / std::string(1, upper(letter));
+    const fs::path root = hostRoot_ / std::string(1, upperAscii(letter));
     fs::create_directories(root);
-    drives_[upper(letter)] = {root, true};
+    drives_[upperAscii(letter)] = {root, true};
 }
 
 void FileSystem::addDriveWithoutMedium(char letter) {
-    drives_[upper(letter)] = {hostRoot_ / std::string(1, upper(letter)), false};
+    drives_[upperAscii(letter)] = {hostRoot_ / std::string(1, upperAscii(letter)), false};
 }
 
 FileSystem::Resolved FileSystem::resolve(const std::string& path) {

@@ -1,4 +1,5 @@
 #include "platform/emulated/registry.h"
+#include "platform/text_case.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,12 +7,6 @@
 namespace calvorin::platform::emulated {
 
 namespace {
-bool sameNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
-}
 Status notFound() { return Status::failure(error::FileNotFound, "The system cannot find the file specified."); }
 Status badHandle() { return Status::failure(error::InvalidHandle, "The handle is invalid."); }
 Status denied() { return Status::failure(error::AccessDenied, "Access is denied."); }
@@ -204,6 +199,7 @@ Status Registry::deleteTree(RegKey parent, const std::string& path) {
 }
 
 Status Registry::closeKey(RegKey key) {
+    if (auto f = failures_.take("Registry.closeKey")) return *f;
     if (key >= kClassesRoot && key <= kUsers) return Status::success();
     if (handles_.erase(key) == 0) return badHandle();
     return Status::success();

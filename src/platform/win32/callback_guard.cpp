@@ -32,7 +32,9 @@ Status statusOfCurrent() {
 }
 } // namespace
 
-void setCallbackFailureReport(std::function<void(const Status&)> r) { report() = std::move(r); }
+void setCallbackFailureReport(std::function<void(const Status&)> r) {
+    report() = std::move(r);
+}
 
 void reportCallbackFailure() noexcept {
     if (reporting) return;
@@ -42,7 +44,8 @@ void reportCallbackFailure() noexcept {
         if (report()) {
             report()(failure);
         } else {
-            const std::wstring text = widen(failure.description + " " + std::to_string(failure.number));
+            const std::wstring text =
+                widen(failure.description + " " + std::to_string(failure.number));
             MessageBoxW(GetActiveWindow(), text.c_str(), nullptr, MB_OK | MB_ICONERROR);
         }
     } catch (...) {
