@@ -286,7 +286,6 @@ class Win32TestPlatform final : public TestPlatform {
     std::mutex mutex_;
     std::string text_, caption_;
     std::unique_ptr<HttpServer> server_;
-    platform::win32::Process process_;
 };
 
 } // namespace

@@ -32,7 +32,7 @@ Status FileSystem::attributes(const std::string& path, std::uint32_t& attributes
     DWORD a = GetFileAttributesW(wide.c_str());
     // A link Wine shows as a plain file is a link all the same.
     if (a != INVALID_FILE_ATTRIBUTES && !(a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) &&
-        leadsElsewhere(wide))
+        reachesAnotherPath(wide))
         a |= FILE_ATTRIBUTE_REPARSE_POINT;
     attributes = a == INVALID_FILE_ATTRIBUTES ? 0 : a;
     return a == INVALID_FILE_ATTRIBUTES ? lastError() : Status::success();
@@ -128,7 +128,7 @@ Status FileSystem::remove(const std::string& path) {
     // Windows deletes a link itself, but Wine deletes the file a link leads to: such a link
     // stays, and what it leads to is never touched.
     const DWORD a = GetFileAttributesW(wide.c_str());
-    if (a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_REPARSE_POINT) && leadsElsewhere(wide))
+    if (a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_REPARSE_POINT) && reachesAnotherPath(wide))
         return Status::failure(ERROR_ACCESS_DENIED, "The file is a link; it is left in place.");
     return DeleteFileW(wide.c_str()) ? Status::success() : lastError();
 }

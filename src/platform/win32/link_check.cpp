@@ -28,7 +28,7 @@ bool sameNoCase(const std::wstring& a, const std::wstring& b) {
 }
 } // namespace
 
-bool leadsElsewhere(const std::wstring& path) {
+bool reachesAnotherPath(const std::wstring& path) {
     const auto cut = path.find_last_of(L"\\/");
     if (cut == std::wstring::npos || cut + 1 == path.size()) return false;
     // The name as the folder lists it: long, in its stored letter case.
