@@ -155,7 +155,7 @@ struct Machine {
         const auto folder = [&](int n) { return upper(world.shell.folders.at(n)) + "\\"; };
         const std::string hkcu = "HKCU\\SOFTWARE\\MICROSOFT\\";
         return {hkcu + "WINDOWS\\CURRENTVERSION\\EXPLORER\\RUNMRU\\",
-                hkcu + "WINDOWS\\CURRENTVERSION\\EXPLORER\\DOC FIND SPEC MRU\\",
+                upper(hkcu + "Windows\\CurrentVersion\\Explorer\\Doc Find Spec MRU\\"),
                 hkcu + "INTERNET EXPLORER\\EXPLORER BARS\\",
                 hkcu + "WINDOWS\\CURRENTVERSION\\STREAMMRU\\",
                 "HKCU\\SYSTEM\\CURRENTCONTROLSET\\CONTROL\\SESSION MANAGER\\MEMORY MANAGEMENT\\",
