@@ -1,4 +1,4 @@
-#include "contract/test_platform.h"
+#include "contract/scratch_files.h"
 
 #include <gtest/gtest.h>
 
@@ -9,26 +9,9 @@ using namespace calvorin::platform;
 
 namespace {
 
-class FileSystemContract : public ::testing::Test {
+class FileSystemContract : public calvorin::test::ScratchFiles {
   protected:
-    void SetUp() override { dir_ = p_->scratchFolder(); }
-    void TearDown() override { p_->releaseHeld(); }
-    FileSystem& fs() { return p_->files(); }
-    std::string at(const std::string& name) { return dir_ + "\\" + name; }
-    void put(const std::string& name, const std::string& content) {
-        FileHandle f = kNoFile;
-        ASSERT_TRUE(fs().open(at(name), OpenMode::Output, f).ok()) << name;
-        ASSERT_TRUE(fs().write(f, content).ok());
-        ASSERT_TRUE(fs().close(f).ok());
-    }
-    std::string get(const std::string& path) {
-        FileHandle f = kNoFile;
-        if (!fs().open(path, OpenMode::Input, f).ok()) return "<cannot open>";
-        std::string bytes;
-        fs().read(f, 1 << 16, bytes);
-        fs().close(f);
-        return bytes;
-    }
+    std::string get(const std::string& path) { return contentOf(path); }
     std::set<std::string> names(const std::string& pattern, std::uint32_t include) {
         std::vector<DirEntry> entries;
         fs().list(pattern, include, entries);
@@ -36,9 +19,6 @@ class FileSystemContract : public ::testing::Test {
         for (const auto& e : entries) out.insert(e.name);
         return out;
     }
-
-    std::unique_ptr<calvorin::test::TestPlatform> p_ = calvorin::test::makeTestPlatform();
-    std::string dir_;
 };
 
 TEST_F(FileSystemContract, ListingsMatchWildcardsWithoutRegardToCaseAndFilterByAttribute) {

@@ -1,4 +1,4 @@
-#include "contract/test_platform.h"
+#include "contract/scratch_files.h"
 
 #include <gtest/gtest.h>
 
@@ -6,28 +6,9 @@ using namespace calvorin::platform;
 
 namespace {
 
-class ReplaceFileContract : public ::testing::Test {
+class ReplaceFileContract : public calvorin::test::ScratchFiles {
   protected:
-    void SetUp() override { dir_ = p_->scratchFolder(); }
-    void TearDown() override { p_->releaseHeld(); }
-    FileSystem& fs() { return p_->files(); }
-    std::string at(const std::string& name) { return dir_ + "\\" + name; }
-    void put(const std::string& name, const std::string& content) {
-        FileHandle f = kNoFile;
-        ASSERT_TRUE(fs().open(at(name), OpenMode::Output, f).ok()) << name;
-        ASSERT_TRUE(fs().write(f, content).ok());
-        ASSERT_TRUE(fs().close(f).ok());
-    }
-    std::string get(const std::string& name) {
-        FileHandle f = kNoFile;
-        if (!fs().open(at(name), OpenMode::Input, f).ok()) return "<none>";
-        std::string bytes;
-        fs().read(f, 1 << 16, bytes);
-        fs().close(f);
-        return bytes;
-    }
-    std::unique_ptr<calvorin::test::TestPlatform> p_ = calvorin::test::makeTestPlatform();
-    std::string dir_;
+    std::string get(const std::string& name) { return contentOf(at(name)); }
 };
 
 TEST_F(ReplaceFileContract, TheNewFileTakesTheOldOnesPlaceOrTheNameIsFree) {
