@@ -11,20 +11,8 @@
 #include "core/main_end.h"
 #include "core/main_form.h"
 #include "platform/win32/callback_guard.h"
-#include "platform/win32/clipboard.h"
-#include "platform/win32/desktop.h"
-#include "platform/win32/dialogs.h"
-#include "platform/win32/event_loop.h"
-#include "platform/win32/file_system.h"
-#include "platform/win32/internet.h"
-#include "platform/win32/process.h"
-#include "platform/win32/registry.h"
-#include "platform/win32/shell.h"
-#include "platform/win32/system_info.h"
 #include "platform/win32/text.h"
-#include "platform/win32/tray_icon.h"
-#include "platform/win32/url_cache.h"
-#include "platform/win32/url_history.h"
+#include "platform/win32/windows_platform.h"
 #include "settings/startup_records.h"
 #include "sysinfo/system_information.h"
 #include "app/program_folder.h"
@@ -44,22 +32,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     InitCommonControlsEx(&controls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
-    platform::win32::Registry registry;
-    platform::SettingsStore settings(registry);
-    platform::win32::Dialogs dialogs;
-    platform::win32::EventLoop events;
-    platform::win32::Internet internet;
-    platform::win32::Process process;
-    platform::win32::TrayIcon tray;
-    platform::win32::FileSystem files;
-    platform::win32::Shell shell;
-    platform::win32::UrlCache urlCache;
-    platform::win32::UrlHistory urlHistory;
-    platform::win32::Clipboard clipboard;
-    platform::win32::SystemInfo system;
-    platform::win32::Desktop desktop;
-    platform::Platform os{registry, settings, dialogs,  events,     internet,  process, tray,
-                          files,    shell,    urlCache, urlHistory, clipboard, system, desktop};
+    platform::win32::WindowsPlatform windows;
+    platform::Platform& os = windows.os;
+    auto& events = windows.events;
+    auto& dialogs = windows.dialogs;
+    auto& tray = windows.tray;
 
     core::frmMain form(os);
     // What a handler throws reaches the user as any other failure does.

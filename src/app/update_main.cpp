@@ -3,19 +3,7 @@
 #include "app/program_folder.h"
 #include "app/update_window.h"
 #include "core/program.h"
-#include "platform/win32/clipboard.h"
-#include "platform/win32/desktop.h"
-#include "platform/win32/dialogs.h"
-#include "platform/win32/event_loop.h"
-#include "platform/win32/file_system.h"
-#include "platform/win32/internet.h"
-#include "platform/win32/process.h"
-#include "platform/win32/registry.h"
-#include "platform/win32/shell.h"
-#include "platform/win32/system_info.h"
-#include "platform/win32/tray_icon.h"
-#include "platform/win32/url_cache.h"
-#include "platform/win32/url_history.h"
+#include "platform/win32/windows_platform.h"
 #include "product.h"
 
 #include <commctrl.h>
@@ -29,23 +17,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    platform::win32::Registry registry;
-    platform::SettingsStore settings(registry);
-    platform::win32::Dialogs dialogs;
-    platform::win32::EventLoop events;
-    platform::win32::Internet internet;
+    platform::win32::WindowsPlatform services;
+    platform::Platform& os = services.os;
+    auto& events = services.events;
+    auto& dialogs = services.dialogs;
+    auto& internet = services.internet;
     internet.transferAgent = core::kProgramTitle;
-    platform::win32::Process process;
-    platform::win32::TrayIcon tray;
-    platform::win32::FileSystem files;
-    platform::win32::Shell shell;
-    platform::win32::UrlCache urlCache;
-    platform::win32::UrlHistory urlHistory;
-    platform::win32::Clipboard clipboard;
-    platform::win32::SystemInfo system;
-    platform::win32::Desktop desktop;
-    platform::Platform os{registry, settings, dialogs,  events,     internet,  process, tray,
-                          files,    shell,    urlCache, urlHistory, clipboard, system,  desktop};
 
     std::string server = product::kUpdateServer;
     while (!server.empty() && server.back() == '/')

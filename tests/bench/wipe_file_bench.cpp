@@ -1,20 +1,8 @@
 // WipeFile at level 50 on one large file through the real Windows file system: prints what it
 // wrote, in which blocks and how fast, for cmake/wipe-bench.sh to set beside dd.
 //   wipe_file_bench.exe <MiB> <file>
-#include "platform/win32/clipboard.h"
-#include "platform/win32/desktop.h"
-#include "platform/win32/dialogs.h"
-#include "platform/win32/event_loop.h"
-#include "platform/win32/file_system.h"
-#include "platform/win32/internet.h"
-#include "platform/win32/process.h"
-#include "platform/win32/registry.h"
-#include "platform/win32/shell.h"
-#include "platform/win32/system_info.h"
+#include "platform/win32/windows_platform.h"
 #include "platform/win32/text.h"
-#include "platform/win32/tray_icon.h"
-#include "platform/win32/url_cache.h"
-#include "platform/win32/url_history.h"
 #include "shredder/mdshread.h"
 
 #include <windows.h>
@@ -52,22 +40,8 @@ int main(int argc, char** argv) {
         CloseHandle(h);
     }
 
-    platform::win32::Registry registry;
-    platform::SettingsStore settings(registry);
-    platform::win32::Dialogs dialogs;
-    platform::win32::EventLoop events;
-    platform::win32::Internet internet;
-    platform::win32::Process process;
-    platform::win32::TrayIcon tray;
-    platform::win32::FileSystem files;
-    platform::win32::Shell shell;
-    platform::win32::UrlCache urlCache;
-    platform::win32::UrlHistory urlHistory;
-    platform::win32::Clipboard clipboard;
-    platform::win32::SystemInfo system;
-    platform::win32::Desktop desktop;
-    platform::Platform os{registry, settings, dialogs,  events,     internet,  process, tray,
-                          files,    shell,    urlCache, urlHistory, clipboard, system,  desktop};
+    platform::win32::WindowsPlatform services;
+    platform::Platform& os = services.os;
 
     const std::int16_t n = 5000; // level 50
     const std::uint64_t sequence = mdshread::patternSequence(n).size();
